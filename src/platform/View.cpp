@@ -1,0 +1,141 @@
+#include "platform/View.h"
+
+#include <algorithm>
+
+#include "platform/StoreFile.h"
+#include "platform/Text.h"
+
+namespace ntx {
+
+View::View(FileAccessManager& file, ViewOptions options)
+    : file_(file), options_(std::move(options)), key_(file.def(), options_.key) {
+    if (!options_.filter.empty()) {
+        std::string error;
+        filter_ = Filter::parse(options_.filter, file.def(), options_.bindings, error);
+        if (filter_) {
+            filterSql_ = filter_->toSql();
+        } else {
+            valid_ = false;
+            file.errors().report(ErrorCode::FilterError, {file.def().fileName.data(), {}, {}, error});
+        }
+    }
+    options_.rangeComponents = std::clamp(options_.rangeComponents, 0, key_.componentCount());
+    reset();
+}
+
+void View::reset() {
+    chunk_.clear();
+    chunkIndex_ = 0;
+    chunkComplete_ = false;
+    cursor_.reset();
+    nextChunkSize_ = 32;
+    range_ = file_.buffer().values();
+}
+
+void View::setStartFromBuffer() {
+    reset();
+    cursor_ = KeyPosition{file_.buffer().values(), 0};
+}
+
+std::string View::whereClause(const KeyPosition* from, bool backward, std::vector<int>& positionParams) const {
+    std::vector<std::string> terms;
+    if (key_.hasKey()) terms.push_back(key_.presentTerm());
+    if (filter_) terms.push_back("(" + filterSql_.sql + ")");
+    if (options_.rangeComponents > 0) terms.push_back(key_.equalTerm(options_.rangeComponents));
+    if (from != nullptr) {
+        const bool withRowid = from->rowid != 0;
+        if (withRowid || key_.hasKey()) {
+            KeyCondition c = key_.after(backward, withRowid, !withRowid);
+            terms.push_back(c.sql);
+            positionParams = std::move(c.components);
+        }
+    }
+    std::string where;
+    for (const auto& t : terms) where += (where.empty() ? " WHERE " : " AND ") + t;
+    return where;
+}
+
+// Binds the filter's and the range's parameters; returns the next parameter index.
+int View::bindCommon(SqliteStatement& stmt) const {
+    int index = 1;
+    for (const SqlParam& p : filterSql_.params) {
+        const FilterValue v = filter_->paramValue(p);
+        if (v.isText) {
+            stmt.bind(index++, trimRight(v.text));
+        } else {
+            stmt.bind(index++, v.number);
+        }
+    }
+    return key_.bindKeyValues(stmt, index, range_, options_.rangeComponents);
+}
+
+std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool backward, std::size_t limit) {
+    std::vector<ViewRow> rows;
+    if (!valid_) return rows;
+    if (!file_.isOpen()) {
+        file_.reportReadError("the file is not open");
+        return std::nullopt;
+    }
+    std::vector<int> positionParams;
+    const std::string sql = "SELECT " + selectColumns(file_.def()) + " FROM " +
+                            quoteIdentifier(file_.def().label) + whereClause(from, backward, positionParams) +
+                            " " + key_.orderBy(backward) + " LIMIT " + std::to_string(limit);
+    SqliteStatement stmt;
+    int rc = stmt.prepare(file_.database(), sql);
+    if (rc == SQLITE_OK) {
+        const int next = bindCommon(stmt);
+        if (from != nullptr) key_.bindComponents(stmt, next, positionParams, *from);
+        while ((rc = stmt.step()) == SQLITE_ROW) {
+            ViewRow row;
+            row.rowid = readRow(file_.def(), stmt, row.values);
+            rows.push_back(std::move(row));
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        file_.reportReadError(file_.database().errorMessage());
+        return std::nullopt;
+    }
+    return rows;
+}
+
+bool View::next() { return step(false); }
+bool View::previous() { return step(true); }
+
+bool View::step(bool backward) {
+    if (chunkIndex_ >= chunk_.size() || chunkBackward_ != backward) {
+        if (chunkBackward_ == backward && chunkComplete_ && !chunk_.empty()) return false;
+        const KeyPosition* from = cursor_ ? &*cursor_ : nullptr;
+        auto rows = readRows(from, backward, nextChunkSize_);
+        if (!rows) return false;
+        chunkComplete_ = rows->size() < nextChunkSize_;
+        nextChunkSize_ = std::min<std::size_t>(nextChunkSize_ * 2, 1024);
+        chunk_ = std::move(*rows);
+        chunkIndex_ = 0;
+        chunkBackward_ = backward;
+        if (chunk_.empty()) return false;
+    }
+    ViewRow& row = chunk_[chunkIndex_++];
+    file_.buffer().loadStored(row.values, row.rowid);
+    cursor_ = KeyPosition{row.values, row.rowid};
+    return true;
+}
+
+std::int64_t View::count() {
+    if (!valid_) return 0;
+    if (!file_.isOpen()) {
+        file_.reportReadError("the file is not open");
+        return -1;
+    }
+    std::vector<int> unused;
+    SqliteStatement stmt;
+    int rc = stmt.prepare(file_.database(), "SELECT count(*) FROM " + quoteIdentifier(file_.def().label) +
+                                                whereClause(nullptr, false, unused));
+    if (rc == SQLITE_OK) {
+        bindCommon(stmt);
+        if ((rc = stmt.step()) == SQLITE_ROW) return stmt.columnInt(0);
+    }
+    file_.reportReadError(file_.database().errorMessage());
+    return -1;
+}
+
+}  // namespace ntx
