@@ -9,7 +9,7 @@ namespace {
 
 // Shows the error manager's messages on the terminal.
 class ConsoleMessages : public ntx::MessageService {
-public:
+  public:
     int show(const ntx::MessageRequest& r) override {
         std::string text = r.text;
         for (auto& c : text) {

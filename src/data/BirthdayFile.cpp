@@ -67,8 +67,11 @@ constexpr KeyComponent kMonth[] = {{bir::MONTHTAG}, {bir::AGE, true}};
 constexpr KeyComponent kBirthdayMonth[] = {{bir::MONTHTAG}, {bir::DAYBORN}};
 
 constexpr KeyDef kKeys[] = {
-    {"NameKey", kName},   {"DateKey", kDate}, {"ByAgeKey", kByAge},
-    {"MonthKey", kMonth}, {"BirthdayMonthKey", kBirthdayMonth},
+    {"NameKey", kName},
+    {"DateKey", kDate},
+    {"ByAgeKey", kByAge},
+    {"MonthKey", kMonth},
+    {"BirthdayMonthKey", kBirthdayMonth},
 };
 
 // The file's owner password: five letters, built into the program.
@@ -77,7 +80,8 @@ constexpr const char* kOwnerPassword = "Natal";
 }  // namespace
 
 const FileDef& birthdayFile() {
-    static const FileDef def{"BDAY", "BIR", "BDAY.tps", 1409, kFields, "NOTESBIG", kKeys, kOwnerPassword};
+    static const FileDef def{"BDAY",  "BIR",      "BDAY.tps", 1409,
+                             kFields, "NOTESBIG", kKeys,      kOwnerPassword};
     return def;
 }
 

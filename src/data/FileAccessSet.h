@@ -10,13 +10,13 @@
 namespace ntx {
 
 class FileAccessSet {
-public:
+  public:
     FileAccessSet(ErrorManager& errors, const std::filesystem::path& folder);
 
     [[nodiscard]] FileAccessManager& birthdays() { return birthdays_; }
     [[nodiscard]] FileAccessManager& reminders() { return reminders_; }
 
-private:
+  private:
     FileAccessManager birthdays_;
     FileAccessManager reminders_;
 };

@@ -28,7 +28,9 @@ ThreadContext& ThreadRegistry::start() {
     return ref;
 }
 
-void ThreadRegistry::end(std::int32_t number) { threads_.erase(number); }
+void ThreadRegistry::end(std::int32_t number) {
+    threads_.erase(number);
+}
 
 ThreadContext* ThreadRegistry::find(std::int32_t number) {
     const auto it = threads_.find(number);

@@ -32,7 +32,7 @@ enum ResponseCode : std::uint8_t {
 };
 
 class ThreadContext {
-public:
+  public:
     ThreadContext(std::int32_t number, MessageService* messages);
 
     [[nodiscard]] std::int32_t number() const { return number_; }
@@ -50,14 +50,14 @@ public:
     // What every procedure does when it opens: take the request code, clear both codes.
     std::uint8_t takeRequest();
 
-private:
+  private:
     std::int32_t number_;
     ErrorManager errors_;
     std::unique_ptr<FileAccessSet> files_;
 };
 
 class ThreadRegistry {
-public:
+  public:
     // `folder` is where the record files lie (the program's current folder).
     ThreadRegistry(MessageService* messages, std::filesystem::path folder);
 
@@ -70,7 +70,7 @@ public:
     [[nodiscard]] std::size_t size() const { return threads_.size(); }
     [[nodiscard]] const std::filesystem::path& folder() const { return folder_; }
 
-private:
+  private:
     MessageService* messages_;
     std::filesystem::path folder_;
     std::map<std::int32_t, std::unique_ptr<ThreadContext>> threads_;

@@ -33,16 +33,24 @@ static_assert(daysFromCivil(9999, 12, 31) - kEpoch == kLastDate);
 
 }  // namespace
 
-bool isValidDate(Date d) { return d >= kFirstDate && d <= kLastDate; }
+bool isValidDate(Date d) {
+    return d >= kFirstDate && d <= kLastDate;
+}
 
 YearMonthDay toYearMonthDay(Date d) {
     if (!isValidDate(d)) return {};
     return civilFromDays(kEpoch + d);
 }
 
-int yearOf(Date d) { return toYearMonthDay(d).year; }
-int monthOf(Date d) { return toYearMonthDay(d).month; }
-int dayOf(Date d) { return toYearMonthDay(d).day; }
+int yearOf(Date d) {
+    return toYearMonthDay(d).year;
+}
+int monthOf(Date d) {
+    return toYearMonthDay(d).month;
+}
+int dayOf(Date d) {
+    return toYearMonthDay(d).day;
+}
 
 Date composeDate(int month, int day, int year) {
     // Months roll over into years in both directions before days are added.

@@ -33,12 +33,13 @@ constexpr MessageTemplate kMessages[] = {
      MessageIcon::Exclamation},
     {ErrorCode::NoRecords, "No Records", "There are no records available to process.",
      MessageIcon::Information},
-    {ErrorCode::FilterError, "Filter Error",
-     "The records of %File could not be selected.|%Message", MessageIcon::Exclamation},
+    {ErrorCode::FilterError, "Filter Error", "The records of %File could not be selected.|%Message",
+     MessageIcon::Exclamation},
 };
 
 void replaceAll(std::string& text, const std::string& what, const std::string& with) {
-    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size())) {
+    for (auto pos = text.find(what); pos != std::string::npos;
+         pos = text.find(what, pos + with.size())) {
         text.replace(pos, what.size(), with);
     }
 }
@@ -49,7 +50,9 @@ void ErrorManager::unregisterProcedure() {
     if (!procedures_.empty()) procedures_.pop_back();
 }
 
-std::string ErrorManager::procedure() const { return procedures_.empty() ? std::string() : procedures_.back(); }
+std::string ErrorManager::procedure() const {
+    return procedures_.empty() ? std::string() : procedures_.back();
+}
 
 MessageRequest ErrorManager::compose(ErrorCode code, const ErrorDetails& details) {
     MessageRequest request;

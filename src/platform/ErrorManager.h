@@ -36,7 +36,7 @@ struct ErrorDetails {
 };
 
 class ErrorManager {
-public:
+  public:
     explicit ErrorManager(MessageService* messages = nullptr) : messages_(messages) {}
 
     void setMessageService(MessageService* messages) { messages_ = messages; }
@@ -60,7 +60,7 @@ public:
     // The caption and text of a message with the details filled in.
     [[nodiscard]] static MessageRequest compose(ErrorCode code, const ErrorDetails& details);
 
-private:
+  private:
     MessageService* messages_;
     std::vector<std::string> procedures_;
     ErrorCode lastError_ = ErrorCode::None;

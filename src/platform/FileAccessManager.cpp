@@ -5,10 +5,13 @@
 
 namespace ntx {
 
-FileAccessManager::FileAccessManager(const FileDef& def, ErrorManager& errors, std::filesystem::path folder)
+FileAccessManager::FileAccessManager(const FileDef& def, ErrorManager& errors,
+                                     std::filesystem::path folder)
     : def_(def), errors_(errors), folder_(std::move(folder)), buffer_(def) {}
 
-FileAccessManager::~FileAccessManager() { db_.close(); }
+FileAccessManager::~FileAccessManager() {
+    db_.close();
+}
 
 void FileAccessManager::fail(ErrorCode code, const std::string& why) {
     errors_.report(code, {def_.fileName.data(), why, {}, {}});
@@ -66,7 +69,8 @@ FileAccessManager::Attempt FileAccessManager::attemptOpen(std::chrono::milliseco
     const int w = db_.exec("BEGIN IMMEDIATE");
     if (w != SQLITE_OK) {
         db_.close();
-        return (w & 0xFF) == SQLITE_BUSY || (w & 0xFF) == SQLITE_READONLY ? Attempt::Denied : Attempt::Failed;
+        return (w & 0xFF) == SQLITE_BUSY || (w & 0xFF) == SQLITE_READONLY ? Attempt::Denied
+                                                                          : Attempt::Failed;
     }
     db_.exec("ROLLBACK");
     db_.setBusyTimeout(static_cast<int>(recovery_.count()));
@@ -93,6 +97,7 @@ bool FileAccessManager::openReadOnly() {
 void FileAccessManager::close() {
     if (users_ == 0) return;
     if (--users_ == 0) {
+        rollbackTransaction();
         db_.close();
         readOnly_ = false;
     }
@@ -101,7 +106,8 @@ void FileAccessManager::close() {
 bool FileAccessManager::validate() {
     if (def_.validate == nullptr) return true;
     if (auto failure = def_.validate(buffer_)) {
-        errors_.report(ErrorCode::RangeError, {def_.fileName.data(), {}, failure->field, failure->message});
+        errors_.report(ErrorCode::RangeError,
+                       {def_.fileName.data(), {}, failure->field, failure->message});
         return false;
     }
     return true;
@@ -122,9 +128,34 @@ bool FileAccessManager::writable(ErrorCode code) {
 bool FileAccessManager::finish(ErrorCode code, int rc) {
     if (rc == SQLITE_OK) return true;
     const std::string why = db_.errorMessage();
-    db_.exec("ROLLBACK");
+    if (!batch_) db_.exec("ROLLBACK");
     fail(code, why);
     return false;
+}
+
+bool FileAccessManager::inTransaction() const {
+    return batch_;
+}
+
+bool FileAccessManager::beginTransaction() {
+    if (!writable(ErrorCode::RecordUpdateError)) return false;
+    if (!finish(ErrorCode::RecordUpdateError, db_.exec("BEGIN IMMEDIATE"))) return false;
+    batch_ = true;
+    return true;
+}
+
+bool FileAccessManager::commitTransaction() {
+    if (!batch_) return true;
+    const int rc = db_.exec("COMMIT");
+    if (rc != SQLITE_OK) return finish(ErrorCode::RecordUpdateError, rc);
+    batch_ = false;
+    return true;
+}
+
+void FileAccessManager::rollbackTransaction() {
+    if (!batch_) return;
+    db_.exec("ROLLBACK");
+    batch_ = false;
 }
 
 bool FileAccessManager::insert() {
@@ -151,8 +182,8 @@ bool FileAccessManager::insert() {
 // in the file as it was read.
 bool FileAccessManager::changedSinceRead(ErrorCode code) {
     SqliteStatement stmt;
-    int rc = stmt.prepare(db_, "SELECT " + selectColumns(def_) + " FROM " + quoteIdentifier(def_.label) +
-                                   " WHERE rowid = ?");
+    int rc = stmt.prepare(db_, "SELECT " + selectColumns(def_) + " FROM " +
+                                   quoteIdentifier(def_.label) + " WHERE rowid = ?");
     if (rc == SQLITE_OK) {
         stmt.bind(1, buffer_.position());
         rc = stmt.step();
@@ -162,13 +193,13 @@ bool FileAccessManager::changedSinceRead(ErrorCode code) {
         readRow(def_, stmt, now);
         if (now == buffer_.valuesAsRead()) return false;
         stmt = {};
-        db_.exec("ROLLBACK");
+        if (!batch_) db_.exec("ROLLBACK");
         fail(code, "the record was changed by another window or program since it was read");
         return true;
     }
     stmt = {};
     if (rc == SQLITE_DONE) {
-        db_.exec("ROLLBACK");
+        if (!batch_) db_.exec("ROLLBACK");
         fail(code, "the record was deleted by another window or program since it was read");
     } else {
         finish(code, rc);
@@ -182,7 +213,11 @@ bool FileAccessManager::update() {
         fail(ErrorCode::RecordUpdateError, "no record has been read");
         return false;
     }
-    if (const int rc = db_.exec("BEGIN IMMEDIATE"); rc != SQLITE_OK) return finish(ErrorCode::RecordUpdateError, rc);
+    if (!batch_) {
+        if (const int rc = db_.exec("BEGIN IMMEDIATE"); rc != SQLITE_OK) {
+            return finish(ErrorCode::RecordUpdateError, rc);
+        }
+    }
     if (changedSinceRead(ErrorCode::RecordUpdateError)) return false;
     std::string sets;
     for (const FieldDef& f : def_.fields) sets += quoteIdentifier(f.name) + " = ?, ";
@@ -196,7 +231,7 @@ bool FileAccessManager::update() {
     }
     stmt = {};
     if (rc != SQLITE_DONE) return finish(ErrorCode::RecordUpdateError, rc);
-    if (!finish(ErrorCode::RecordUpdateError, db_.exec("COMMIT"))) return false;
+    if (!batch_ && !finish(ErrorCode::RecordUpdateError, db_.exec("COMMIT"))) return false;
     buffer_.markStored(buffer_.position());
     return true;
 }
@@ -215,7 +250,8 @@ bool FileAccessManager::remove() {
     }
     if (rc != SQLITE_DONE) return finish(ErrorCode::RecordDeleteError, rc);
     if (sqlite3_changes(db_.handle()) == 0) {
-        fail(ErrorCode::RecordDeleteError, "the record was deleted by another window or program since it was read");
+        fail(ErrorCode::RecordDeleteError,
+             "the record was deleted by another window or program since it was read");
         return false;
     }
     buffer_.forgetPosition();
@@ -256,6 +292,8 @@ std::int64_t FileAccessManager::recordCount() {
     return -1;
 }
 
-void FileAccessManager::reportReadError(const std::string& why) { fail(ErrorCode::RecordReadError, why); }
+void FileAccessManager::reportReadError(const std::string& why) {
+    fail(ErrorCode::RecordReadError, why);
+}
 
 }  // namespace ntx

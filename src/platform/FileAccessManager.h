@@ -17,7 +17,7 @@
 namespace ntx {
 
 class FileAccessManager {
-public:
+  public:
     FileAccessManager(const FileDef& def, ErrorManager& errors, std::filesystem::path folder = ".");
     ~FileAccessManager();
     FileAccessManager(const FileAccessManager&) = delete;
@@ -52,13 +52,21 @@ public:
     bool remove();
     // Reads the first record (in key order) whose key fields equal those in the buffer.
     bool fetch(int key);
+    // Groups many writes into one transaction (one disk flush instead of one per write).
+    // Inside it, insert, update and remove take part in the transaction; a failed write
+    // leaves it to the caller to roll back.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
+    [[nodiscard]] bool inTransaction() const;
+
     // Number of records in the file; -1 after a reported failure.
     [[nodiscard]] std::int64_t recordCount();
 
     // Reports a failed read of this file (used by views).
     void reportReadError(const std::string& why);
 
-private:
+  private:
     enum class Attempt { Opened, Denied, Failed };
     Attempt attemptOpen(std::chrono::milliseconds wait);
     bool openReadOnly();
@@ -76,6 +84,7 @@ private:
     std::chrono::milliseconds recovery_{10000};
     int users_ = 0;
     bool readOnly_ = false;
+    bool batch_ = false;  // inside beginTransaction() .. commitTransaction()
 };
 
 }  // namespace ntx

@@ -37,7 +37,7 @@ double textToNumber(std::string_view text) {
 
 // Recursive-descent parser over the expression text.
 class FilterParser {
-public:
+  public:
     FilterParser(Filter& f, std::string& error) : f_(f), s_(f.expression_), error_(error) {}
 
     bool run() {
@@ -49,7 +49,7 @@ public:
         return error_.empty();
     }
 
-private:
+  private:
     void skipBlanks() {
         while (pos_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[pos_]))) ++pos_;
     }
@@ -128,8 +128,9 @@ private:
     std::optional<Op> comparisonOperator() {
         skipBlanks();
         const std::string_view rest = s_.substr(pos_);
-        static constexpr std::pair<std::string_view, Op> kOps[] = {
-            {"<>", Op::Ne}, {"<=", Op::Le}, {">=", Op::Ge}, {"=", Op::Eq}, {"<", Op::Lt}, {">", Op::Gt}};
+        static constexpr std::pair<std::string_view, Op> kOps[] = {{"<>", Op::Ne}, {"<=", Op::Le},
+                                                                   {">=", Op::Ge}, {"=", Op::Eq},
+                                                                   {"<", Op::Lt},  {">", Op::Gt}};
         for (const auto& [text, op] : kOps) {
             if (rest.starts_with(text)) {
                 pos_ += text.size();
@@ -166,7 +167,8 @@ private:
             return inner;
         }
         if (c == '\'') return parseText();
-        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-') return parseNumber();
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-')
+            return parseNumber();
         if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') return parseName();
         return fail(std::string("unexpected '") + c + "'");
     }
@@ -265,17 +267,21 @@ private:
 };
 
 class FilterEvaluator {
-public:
+  public:
     FilterEvaluator(const Filter& f, const RecordBuffer& r) : f_(f), r_(r) {}
 
     FilterValue eval(int i) const {
         const Node& n = f_.nodes_[i];
         switch (n.kind) {
             case Kind::Number:
-            case Kind::Text: return n.literal;
-            case Kind::Field: return fieldValue(n.ref);
-            case Kind::Memo: return FilterValue::ofText(r_.memo());
-            case Kind::Binding: return f_.paramValue({n.ref, {}});
+            case Kind::Text:
+                return n.literal;
+            case Kind::Field:
+                return fieldValue(n.ref);
+            case Kind::Memo:
+                return FilterValue::ofText(r_.memo());
+            case Kind::Binding:
+                return f_.paramValue({n.ref, {}});
             case Kind::Month:
                 return FilterValue::ofNumber(monthOf(static_cast<Date>(number(eval(n.a)))));
             case Kind::Clip: {
@@ -283,24 +289,31 @@ public:
                 if (v.isText) v.text = std::string(trimRight(v.text));
                 return v;
             }
-            case Kind::Not: return truth(!isTrue(eval(n.a)));
-            case Kind::And: return truth(isTrue(eval(n.a)) && isTrue(eval(n.b)));
-            case Kind::Or: return truth(isTrue(eval(n.a)) || isTrue(eval(n.b)));
-            case Kind::Compare: return truth(compare(n.op, eval(n.a), eval(n.b)));
+            case Kind::Not:
+                return truth(!isTrue(eval(n.a)));
+            case Kind::And:
+                return truth(isTrue(eval(n.a)) && isTrue(eval(n.b)));
+            case Kind::Or:
+                return truth(isTrue(eval(n.a)) || isTrue(eval(n.b)));
+            case Kind::Compare:
+                return truth(compare(n.op, eval(n.a), eval(n.b)));
         }
         return {};
     }
 
     static bool isTrue(const FilterValue& v) { return v.isText ? !isBlank(v.text) : v.number != 0; }
 
-private:
+  private:
     static FilterValue truth(bool b) { return FilterValue::ofNumber(b ? 1 : 0); }
-    static double number(const FilterValue& v) { return v.isText ? textToNumber(v.text) : v.number; }
+    static double number(const FilterValue& v) {
+        return v.isText ? textToNumber(v.text) : v.number;
+    }
 
     FilterValue fieldValue(int field) const {
         const FieldDef& def = f_.def_->fields[field];
         if (def.isText()) return FilterValue::ofText(r_.text(field));
-        return FilterValue::ofNumber(static_cast<double>(r_.number(field)) / std::pow(10.0, def.scale));
+        return FilterValue::ofNumber(static_cast<double>(r_.number(field)) /
+                                     std::pow(10.0, def.scale));
     }
 
     static bool compare(Op op, const FilterValue& x, const FilterValue& y) {
@@ -313,12 +326,18 @@ private:
             c = a < b ? -1 : (a > b ? 1 : 0);
         }
         switch (op) {
-            case Op::Eq: return c == 0;
-            case Op::Ne: return c != 0;
-            case Op::Lt: return c < 0;
-            case Op::Gt: return c > 0;
-            case Op::Le: return c <= 0;
-            case Op::Ge: return c >= 0;
+            case Op::Eq:
+                return c == 0;
+            case Op::Ne:
+                return c != 0;
+            case Op::Lt:
+                return c < 0;
+            case Op::Gt:
+                return c > 0;
+            case Op::Le:
+                return c <= 0;
+            case Op::Ge:
+                return c >= 0;
         }
         return false;
     }

@@ -25,7 +25,7 @@ class RecordBuffer;
 
 // A filter compiled to an SQL condition; parameters are bound when the query runs.
 struct SqlParam {
-    int binding = -1;     // index into the filter's bindings, or -1 for `literal`
+    int binding = -1;  // index into the filter's bindings, or -1 for `literal`
     FilterValue literal;
 };
 
@@ -35,7 +35,7 @@ struct SqlCondition {
 };
 
 class Filter {
-public:
+  public:
     struct Node;
 
     // Parses `expression` for records of `def`. On a malformed expression returns nothing
@@ -58,7 +58,7 @@ public:
     // The current value of a parameter of toSql(), ready to bind.
     [[nodiscard]] FilterValue paramValue(const SqlParam& p) const;
 
-private:
+  private:
     Filter(std::string expression, const FileDef& def, const FilterBindings& bindings);
 
     std::string expression_;
@@ -81,7 +81,7 @@ struct Filter::Node {
     bool isText = false;  // the node's value is a text
     int a = -1;           // operands (node indices)
     int b = -1;
-    int ref = -1;         // field or binding index
+    int ref = -1;  // field or binding index
     FilterValue literal;
 };
 

@@ -11,7 +11,7 @@ using Kind = Node::Kind;
 using Op = Node::Op;
 
 class FilterSqlWriter {
-public:
+  public:
     explicit FilterSqlWriter(const Filter& f) : f_(f) {}
 
     SqlCondition run() {
@@ -19,7 +19,7 @@ public:
         return std::move(out_);
     }
 
-private:
+  private:
     const Node& node(int i) const { return f_.nodes_[i]; }
 
     std::string param(SqlParam p) {
@@ -32,28 +32,39 @@ private:
         const Node& n = node(i);
         switch (n.kind) {
             case Kind::Number:
-            case Kind::Text: return param({-1, n.literal});
-            case Kind::Field: return quoteIdentifier(f_.def_->fields[n.ref].name);
-            case Kind::Memo: return "rtrim(" + quoteIdentifier(f_.def_->memoName) + ", ' ')";
-            case Kind::Binding: return param({n.ref, {}});
-            case Kind::Month: return "ntx_month(" + number(n.a) + ")";
-            case Kind::Clip: return node(n.a).isText ? "rtrim(" + value(n.a) + ", ' ')" : value(n.a);
-            default: return "(" + condition(i) + ")";
+            case Kind::Text:
+                return param({-1, n.literal});
+            case Kind::Field:
+                return quoteIdentifier(f_.def_->fields[n.ref].name);
+            case Kind::Memo:
+                return "rtrim(" + quoteIdentifier(f_.def_->memoName) + ", ' ')";
+            case Kind::Binding:
+                return param({n.ref, {}});
+            case Kind::Month:
+                return "ntx_month(" + number(n.a) + ")";
+            case Kind::Clip:
+                return node(n.a).isText ? "rtrim(" + value(n.a) + ", ' ')" : value(n.a);
+            default:
+                return "(" + condition(i) + ")";
         }
     }
 
-    std::string number(int i) {
-        return node(i).isText ? "ntx_num(" + value(i) + ")" : value(i);
-    }
+    std::string number(int i) { return node(i).isText ? "ntx_num(" + value(i) + ")" : value(i); }
 
     static const char* opText(Op op) {
         switch (op) {
-            case Op::Eq: return " = ";
-            case Op::Ne: return " <> ";
-            case Op::Lt: return " < ";
-            case Op::Gt: return " > ";
-            case Op::Le: return " <= ";
-            case Op::Ge: return " >= ";
+            case Op::Eq:
+                return " = ";
+            case Op::Ne:
+                return " <> ";
+            case Op::Lt:
+                return " < ";
+            case Op::Gt:
+                return " > ";
+            case Op::Le:
+                return " <= ";
+            case Op::Ge:
+                return " >= ";
         }
         return " = ";
     }
@@ -62,14 +73,21 @@ private:
     std::string condition(int i) {
         const Node& n = node(i);
         switch (n.kind) {
-            case Kind::Not: return "NOT (" + condition(n.a) + ")";
-            case Kind::And: return "(" + condition(n.a) + " AND " + condition(n.b) + ")";
-            case Kind::Or: return "(" + condition(n.a) + " OR " + condition(n.b) + ")";
-            case Kind::Compare:
-                if (node(n.a).isText && node(n.b).isText) {
-                    return "(" + value(n.a) + opText(n.op) + value(n.b) + " COLLATE BINARY)";
-                }
-                return "(" + number(n.a) + opText(n.op) + number(n.b) + ")";
+            case Kind::Not:
+                return "NOT (" + condition(n.a) + ")";
+            case Kind::And:
+            case Kind::Or: {
+                // Operands are written in order so that their parameters are in SQL order.
+                const std::string left = condition(n.a);
+                const std::string right = condition(n.b);
+                return "(" + left + (n.kind == Kind::And ? " AND " : " OR ") + right + ")";
+            }
+            case Kind::Compare: {
+                const bool texts = node(n.a).isText && node(n.b).isText;
+                const std::string left = texts ? value(n.a) : number(n.a);
+                const std::string right = texts ? value(n.b) : number(n.b);
+                return "(" + left + opText(n.op) + right + (texts ? " COLLATE BINARY)" : ")");
+            }
             default:
                 return n.isText ? "ntx_truth(" + value(i) + ")" : "(" + value(i) + " <> 0)";
         }
@@ -79,6 +97,8 @@ private:
     SqlCondition out_;
 };
 
-SqlCondition Filter::toSql() const { return FilterSqlWriter(*this).run(); }
+SqlCondition Filter::toSql() const {
+    return FilterSqlWriter(*this).run();
+}
 
 }  // namespace ntx

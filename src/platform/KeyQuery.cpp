@@ -11,7 +11,9 @@ int KeyQuery::componentCount() const {
     return key_ != nullptr ? static_cast<int>(key_->components.size()) : 0;
 }
 
-std::string KeyQuery::presentTerm() const { return key_ != nullptr ? keyPresentTerm(def_, *key_) : std::string(); }
+std::string KeyQuery::presentTerm(bool tableScan) const {
+    return key_ != nullptr ? keyPresentTerm(def_, *key_, tableScan) : std::string();
+}
 
 // The column as the key's index orders it: text compared without regard to case.
 std::string KeyQuery::column(int component) const {
@@ -40,13 +42,15 @@ KeyCondition KeyQuery::after(bool backward, bool withRowid, bool inclusive) cons
     KeyCondition c;
     const int n = componentCount();
     // Innermost: the rowid breaks ties between equal keys.
-    std::string inner = withRowid ? (backward ? "rowid < ?" : "rowid > ?") : (inclusive ? "1" : "0");
+    std::string inner =
+        withRowid ? (backward ? "rowid < ?" : "rowid > ?") : (inclusive ? "1" : "0");
     std::vector<int> innerParams;
     if (withRowid) innerParams.push_back(-1);
     for (int i = n - 1; i >= 0; --i) {
         const bool greater = key_->components[i].descending == backward;
         const std::string col = column(i);
-        inner = "(" + col + (greater ? " > ?" : " < ?") + " OR (" + col + " = ? AND " + inner + "))";
+        inner =
+            "(" + col + (greater ? " > ?" : " < ?") + " OR (" + col + " = ? AND " + inner + "))";
         std::vector<int> params = {i, i};
         params.insert(params.end(), innerParams.begin(), innerParams.end());
         innerParams = std::move(params);
@@ -70,7 +74,8 @@ std::string KeyQuery::selectEqual() const {
            (where.empty() ? "" : " WHERE " + where) + " " + orderBy(false) + " LIMIT 1";
 }
 
-void KeyQuery::bindValue(SqliteStatement& stmt, int index, int component, const RecordValues& values) const {
+void KeyQuery::bindValue(SqliteStatement& stmt, int index, int component,
+                         const RecordValues& values) const {
     const int field = key_->components[component].field;
     const FieldDef& f = def_.fields[field];
     if (f.isText()) {
@@ -92,7 +97,8 @@ int KeyQuery::bindComponents(SqliteStatement& stmt, int first, const std::vector
     return first;
 }
 
-int KeyQuery::bindKeyValues(SqliteStatement& stmt, int first, const RecordValues& values, int n) const {
+int KeyQuery::bindKeyValues(SqliteStatement& stmt, int first, const RecordValues& values,
+                            int n) const {
     for (int i = 0; i < n; ++i) bindValue(stmt, first++, i, values);
     return first;
 }

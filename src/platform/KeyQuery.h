@@ -28,7 +28,7 @@ struct KeyCondition {
 };
 
 class KeyQuery {
-public:
+  public:
     // `key` is an index into the file's keys, or -1 for the physical order.
     KeyQuery(const FileDef& def, int key);
 
@@ -36,7 +36,8 @@ public:
     [[nodiscard]] bool hasKey() const { return key_ != nullptr; }
 
     // "(...)" leaving out records absent from the key; empty for the physical order.
-    [[nodiscard]] std::string presentTerm() const;
+    // `tableScan` writes it so that SQLite reads the table rather than the index.
+    [[nodiscard]] std::string presentTerm(bool tableScan = false) const;
     // "ORDER BY ..., rowid" (reversed when `backward`).
     [[nodiscard]] std::string orderBy(bool backward) const;
     // The first `n` components equal to "?" each.
@@ -54,9 +55,10 @@ public:
     // Binds the first `n` component values from `values`; returns the next parameter index.
     int bindKeyValues(SqliteStatement& stmt, int first, const RecordValues& values, int n) const;
 
-private:
+  private:
     [[nodiscard]] std::string column(int component) const;
-    void bindValue(SqliteStatement& stmt, int index, int component, const RecordValues& values) const;
+    void bindValue(SqliteStatement& stmt, int index, int component,
+                   const RecordValues& values) const;
 
     const FileDef& def_;
     const KeyDef* key_ = nullptr;

@@ -20,7 +20,7 @@ struct MessageRequest {
 };
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // Shows the message and returns the number of the button pressed (1 for the first).
     virtual int show(const MessageRequest& request) = 0;
@@ -29,7 +29,7 @@ public:
 // Remembers every message and answers from a script (the default button when the script
 // is empty).
 class RecordedMessages : public MessageService {
-public:
+  public:
     int show(const MessageRequest& request) override {
         shown.push_back(request);
         if (answers.empty()) return request.defaultButton;

@@ -19,25 +19,35 @@ std::int64_t powerOfTen(int n) {
 
 std::int64_t maximumOf(const FieldDef& f) {
     switch (f.type) {
-        case FieldType::Byte: return 255;
-        case FieldType::Short: return std::numeric_limits<std::int16_t>::max();
+        case FieldType::Byte:
+            return 255;
+        case FieldType::Short:
+            return std::numeric_limits<std::int16_t>::max();
         case FieldType::Long:
         case FieldType::DateValue:
-        case FieldType::TimeValue: return std::numeric_limits<std::int32_t>::max();
-        case FieldType::Decimal: return powerOfTen(f.digits) - 1;
-        default: return 0;
+        case FieldType::TimeValue:
+            return std::numeric_limits<std::int32_t>::max();
+        case FieldType::Decimal:
+            return powerOfTen(f.digits) - 1;
+        default:
+            return 0;
     }
 }
 
 std::int64_t minimumOf(const FieldDef& f) {
     switch (f.type) {
-        case FieldType::Byte: return 0;
-        case FieldType::Short: return std::numeric_limits<std::int16_t>::min();
+        case FieldType::Byte:
+            return 0;
+        case FieldType::Short:
+            return std::numeric_limits<std::int16_t>::min();
         case FieldType::Long:
         case FieldType::DateValue:
-        case FieldType::TimeValue: return std::numeric_limits<std::int32_t>::min();
-        case FieldType::Decimal: return -(powerOfTen(f.digits) - 1);
-        default: return 0;
+        case FieldType::TimeValue:
+            return std::numeric_limits<std::int32_t>::min();
+        case FieldType::Decimal:
+            return -(powerOfTen(f.digits) - 1);
+        default:
+            return 0;
     }
 }
 

@@ -30,7 +30,7 @@ struct RecordValues {
 };
 
 class RecordBuffer {
-public:
+  public:
     explicit RecordBuffer(const FileDef& def);
 
     [[nodiscard]] const FileDef& def() const { return *def_; }
@@ -63,7 +63,7 @@ public:
     void loadStored(const RecordValues& stored, std::int64_t position);
     void forgetPosition();
 
-private:
+  private:
     const FileDef* def_;
     RecordValues values_;
     RecordValues asRead_;

@@ -54,13 +54,18 @@ std::string FileDef::qualifiedName(int field) const {
 int storageSize(FieldType type, int declaredSize, int digits) {
     switch (type) {
         case FieldType::String:
-        case FieldType::CString: return declaredSize;
-        case FieldType::Byte: return 1;
-        case FieldType::Short: return 2;
+        case FieldType::CString:
+            return declaredSize;
+        case FieldType::Byte:
+            return 1;
+        case FieldType::Short:
+            return 2;
         case FieldType::Long:
         case FieldType::DateValue:
-        case FieldType::TimeValue: return 4;
-        case FieldType::Decimal: return digits / 2 + 1;  // packed: two digits a byte plus sign
+        case FieldType::TimeValue:
+            return 4;
+        case FieldType::Decimal:
+            return digits / 2 + 1;  // packed: two digits a byte plus sign
     }
     return 0;
 }

@@ -17,12 +17,14 @@ enum class FieldType { String, CString, Byte, Short, Long, Decimal, DateValue, T
 struct FieldDef {
     std::string_view name;  // without the file prefix: "LASTNAME"
     FieldType type;
-    int offset;             // byte offset within the record
-    int size;               // bytes; for STRING(n) and CSTRING(n) this is n
-    int digits = 0;         // DECIMAL(digits, scale)
+    int offset;      // byte offset within the record
+    int size;        // bytes; for STRING(n) and CSTRING(n) this is n
+    int digits = 0;  // DECIMAL(digits, scale)
     int scale = 0;
 
-    [[nodiscard]] bool isText() const { return type == FieldType::String || type == FieldType::CString; }
+    [[nodiscard]] bool isText() const {
+        return type == FieldType::String || type == FieldType::CString;
+    }
     // Characters a text field holds: n for STRING(n), n-1 for CSTRING(n).
     [[nodiscard]] int capacity() const { return type == FieldType::CString ? size - 1 : size; }
 };

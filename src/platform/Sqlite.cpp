@@ -25,8 +25,8 @@ void numberFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_value* v = argv[0];
     if (sqlite3_value_type(v) == SQLITE_TEXT) {
         const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
-        sqlite3_result_double(
-            ctx, textToNumber({t, static_cast<std::size_t>(sqlite3_value_bytes(v))}));
+        sqlite3_result_double(ctx,
+                              textToNumber({t, static_cast<std::size_t>(sqlite3_value_bytes(v))}));
     } else {
         sqlite3_result_value(ctx, v);
     }
@@ -60,7 +60,9 @@ std::string quoteIdentifier(std::string_view name) {
     return q;
 }
 
-SqliteDatabase::~SqliteDatabase() { close(); }
+SqliteDatabase::~SqliteDatabase() {
+    close();
+}
 
 SqliteDatabase::SqliteDatabase(SqliteDatabase&& other) noexcept
     : db_(std::exchange(other.db_, nullptr)) {}
@@ -95,15 +97,21 @@ std::string SqliteDatabase::errorMessage() const {
     return db_ != nullptr ? sqlite3_errmsg(db_) : "not open";
 }
 
-bool SqliteDatabase::isReadOnly() const { return db_ != nullptr && sqlite3_db_readonly(db_, "main") == 1; }
+bool SqliteDatabase::isReadOnly() const {
+    return db_ != nullptr && sqlite3_db_readonly(db_, "main") == 1;
+}
 
 int SqliteDatabase::exec(const std::string& sql) {
     return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
 }
 
-void SqliteDatabase::setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
+void SqliteDatabase::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(db_, milliseconds);
+}
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(stmt_);
+}
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
     : stmt_(std::exchange(other.stmt_, nullptr)) {}
@@ -122,20 +130,32 @@ int SqliteStatement::prepare(const SqliteDatabase& db, const std::string& sql) {
                               nullptr);
 }
 
-void SqliteStatement::bind(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
-void SqliteStatement::bind(int index, double value) { sqlite3_bind_double(stmt_, index, value); }
+void SqliteStatement::bind(int index, std::int64_t value) {
+    sqlite3_bind_int64(stmt_, index, value);
+}
+void SqliteStatement::bind(int index, double value) {
+    sqlite3_bind_double(stmt_, index, value);
+}
 void SqliteStatement::bind(int index, std::string_view value) {
-    sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+    // An empty view may have no data pointer, which SQLite would bind as NULL.
+    sqlite3_bind_text(stmt_, index, value.empty() ? "" : value.data(),
+                      static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
-int SqliteStatement::step() { return sqlite3_step(stmt_); }
+int SqliteStatement::step() {
+    return sqlite3_step(stmt_);
+}
 void SqliteStatement::reset() {
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);
 }
 
-std::int64_t SqliteStatement::columnInt(int column) const { return sqlite3_column_int64(stmt_, column); }
-double SqliteStatement::columnDouble(int column) const { return sqlite3_column_double(stmt_, column); }
+std::int64_t SqliteStatement::columnInt(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
+double SqliteStatement::columnDouble(int column) const {
+    return sqlite3_column_double(stmt_, column);
+}
 std::string_view SqliteStatement::columnText(int column) const {
     const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
     if (t == nullptr) return {};

@@ -16,7 +16,7 @@ inline constexpr std::string_view kNoCaseCollation = "NTXNOCASE";
 class SqliteStatement;
 
 class SqliteDatabase {
-public:
+  public:
     SqliteDatabase() = default;
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
@@ -38,12 +38,12 @@ public:
     int exec(const std::string& sql);
     void setBusyTimeout(int milliseconds);
 
-private:
+  private:
     sqlite3* db_ = nullptr;
 };
 
 class SqliteStatement {
-public:
+  public:
     SqliteStatement() = default;
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement&) = delete;
@@ -68,7 +68,7 @@ public:
     [[nodiscard]] double columnDouble(int column) const;
     [[nodiscard]] std::string_view columnText(int column) const;
 
-private:
+  private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 

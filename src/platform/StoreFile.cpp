@@ -29,7 +29,8 @@ std::string keyColumn(const FileDef& def, const KeyComponent& c) {
 std::string schemaSql(const FileDef& def) {
     const std::string table = quoteIdentifier(def.label);
     std::string sql = "CREATE TABLE " + table + " (";
-    for (const FieldDef& f : def.fields) sql += quoteIdentifier(f.name) + " " + columnType(f) + ", ";
+    for (const FieldDef& f : def.fields)
+        sql += quoteIdentifier(f.name) + " " + columnType(f) + ", ";
     sql += quoteIdentifier(def.memoName) + " TEXT NOT NULL DEFAULT '');\n";
     for (const KeyDef& k : def.keys) {
         sql += "CREATE INDEX " + quoteIdentifier(k.name) + " ON " + table + " (";
@@ -38,8 +39,9 @@ std::string schemaSql(const FileDef& def) {
         }
         sql += ") WHERE " + keyPresentTerm(def, k) + ";\n";
     }
-    sql += "CREATE TABLE NatalixFile (label TEXT NOT NULL, layoutVersion INTEGER NOT NULL, "
-           "ownerCheck TEXT NOT NULL);\n";
+    sql +=
+        "CREATE TABLE NatalixFile (label TEXT NOT NULL, layoutVersion INTEGER NOT NULL, "
+        "ownerCheck TEXT NOT NULL);\n";
     sql += "PRAGMA application_id = " + std::to_string(kApplicationId) + ";\n";
     return sql;
 }
@@ -48,7 +50,8 @@ std::string schemaSql(const FileDef& def) {
 std::string ownerCheck(const FileDef& def) {
     if (def.ownerPassword.empty()) return {};
     std::uint64_t h = 1469598103934665603ULL;
-    const std::string salted = "natalix owner " + std::string(def.label) + ":" + std::string(def.ownerPassword);
+    const std::string salted =
+        "natalix owner " + std::string(def.label) + ":" + std::string(def.ownerPassword);
     for (unsigned char c : salted) {
         h ^= c;
         h *= 1099511628211ULL;
@@ -72,11 +75,12 @@ std::int64_t scaleOf(const FieldDef& f) {
 
 }  // namespace
 
-std::string keyPresentTerm(const FileDef& def, const KeyDef& key) {
+std::string keyPresentTerm(const FileDef& def, const KeyDef& key, bool tableScan) {
     std::string term = "(";
     for (std::size_t i = 0; i < key.components.size(); ++i) {
         const FieldDef& f = def.fields[key.components[i].field];
-        term += (i ? " OR " : "") + quoteIdentifier(f.name) + (f.isText() ? " <> ''" : " <> 0");
+        term += (i ? " OR " : "") + std::string(tableScan ? "+" : "") + quoteIdentifier(f.name) +
+                (f.isText() ? " <> ''" : " <> 0");
     }
     return term + ")";
 }
@@ -96,9 +100,9 @@ std::optional<std::string> createStoreFile(const std::filesystem::path& path, co
             std::filesystem::remove(temp, ec);
             return std::string(sqlite3_errstr(rc));
         }
-        const std::string sql = "BEGIN;\n" + schemaSql(def) +
-                                "INSERT INTO NatalixFile VALUES ('" + std::string(def.label) +
-                                "', " + std::to_string(kLayoutVersion) + ", '" + ownerCheck(def) +
+        const std::string sql = "BEGIN;\n" + schemaSql(def) + "INSERT INTO NatalixFile VALUES ('" +
+                                std::string(def.label) + "', " + std::to_string(kLayoutVersion) +
+                                ", '" + ownerCheck(def) +
                                 "');\nPRAGMA user_version = " + std::to_string(kLayoutVersion) +
                                 ";\nCOMMIT;";
         if (db.exec(sql) != SQLITE_OK) {
@@ -133,7 +137,8 @@ std::optional<std::string> checkStoreHeader(const std::filesystem::path& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec && pageCountValid && size < pages * pageSize) {
-        return std::string("the file is shorter than its contents; it is damaged or an incomplete copy");
+        return std::string(
+            "the file is shorter than its contents; it is damaged or an incomplete copy");
     }
     return std::nullopt;
 }
@@ -193,7 +198,8 @@ void bindRow(const FileDef& def, SqliteStatement& stmt, const RecordValues& valu
         if (f.isText()) {
             stmt.bind(p, std::string_view(values.fields[i].text));
         } else if (f.type == FieldType::Decimal && f.scale > 0) {
-            stmt.bind(p, static_cast<double>(values.fields[i].number) / static_cast<double>(scaleOf(f)));
+            stmt.bind(
+                p, static_cast<double>(values.fields[i].number) / static_cast<double>(scaleOf(f)));
         } else {
             stmt.bind(p, values.fields[i].number);
         }

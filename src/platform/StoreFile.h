@@ -41,7 +41,9 @@ void bindRow(const FileDef& def, SqliteStatement& stmt, const RecordValues& valu
 
 // The condition that leaves out records whose key fields are all blank or zero. The index
 // is declared with it and every query on the key repeats it word for word, so that SQLite
-// uses the index.
-[[nodiscard]] std::string keyPresentTerm(const FileDef& def, const KeyDef& key);
+// uses the index. With `tableScan` the same condition is written so that SQLite does not
+// use the index (for counts whose filter needs other fields of every record anyway).
+[[nodiscard]] std::string keyPresentTerm(const FileDef& def, const KeyDef& key,
+                                         bool tableScan = false);
 
 }  // namespace ntx

@@ -34,7 +34,9 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     return cp;
 }
 
-char32_t foldAscii(char32_t c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
+char32_t foldAscii(char32_t c) {
+    return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+}
 
 char32_t fold(char32_t c) {
     if (c < 0x80) return foldAscii(c);
@@ -60,7 +62,9 @@ std::string_view trimRight(std::string_view text) {
     return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
 }
 
-bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 int compareNoCase(std::string_view a, std::string_view b) {
     std::size_t i = 0;

@@ -32,7 +32,7 @@ struct ViewRow {
 };
 
 class View {
-public:
+  public:
     // A malformed filter is reported through the error manager ("Filter Error", naming the
     // expression and the place); such a view delivers no records.
     View(FileAccessManager& file, ViewOptions options);
@@ -55,12 +55,13 @@ public:
     [[nodiscard]] std::int64_t count();
 
     // Up to `limit` rows after `from` (from the top or bottom when null) in the direction.
-    [[nodiscard]] std::optional<std::vector<ViewRow>> readRows(const KeyPosition* from, bool backward,
-                                                                std::size_t limit);
+    [[nodiscard]] std::optional<std::vector<ViewRow>> readRows(const KeyPosition* from,
+                                                               bool backward, std::size_t limit);
 
-private:
+  private:
     bool step(bool backward);
-    std::string whereClause(const KeyPosition* from, bool backward, std::vector<int>& positionParams) const;
+    std::string whereClause(const KeyPosition* from, bool backward,
+                            std::vector<int>& positionParams, bool forCount = false) const;
     int bindCommon(SqliteStatement& stmt) const;
 
     FileAccessManager& file_;

@@ -68,18 +68,21 @@ TEST(RecordStore, OnDiskSchemaNamesTablesColumnsAndIndexesAfterTheLayout) {
         std::vector<std::string> columns;
         for (const FieldDef& f : c.def->fields) columns.emplace_back(f.name);
         columns.emplace_back(c.def->memoName);
-        EXPECT_THAT(queryTexts(s.folder / c.file, "SELECT name FROM pragma_table_info('" +
-                                                      std::string(c.def->label) + "') ORDER BY cid"),
-                    ElementsAreArray(columns));
+        EXPECT_THAT(
+            queryTexts(s.folder / c.file, "SELECT name FROM pragma_table_info('" +
+                                              std::string(c.def->label) + "') ORDER BY cid"),
+            ElementsAreArray(columns));
         std::vector<std::string> keys;
         for (const KeyDef& k : c.def->keys) keys.emplace_back(k.name);
-        EXPECT_THAT(queryTexts(s.folder / c.file,
-                               "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = '" +
-                                   std::string(c.def->label) + "' ORDER BY rowid"),
-                    ElementsAreArray(keys));
+        EXPECT_THAT(
+            queryTexts(s.folder / c.file,
+                       "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = '" +
+                           std::string(c.def->label) + "' ORDER BY rowid"),
+            ElementsAreArray(keys));
     }
-    EXPECT_THAT(queryTexts(s.folder / "BDAY.tps", "SELECT sql FROM sqlite_master WHERE name = 'MonthKey'"),
-                ElementsAreArray({HasSubstr("\"AGE\" DESC")}));
+    EXPECT_THAT(
+        queryTexts(s.folder / "BDAY.tps", "SELECT sql FROM sqlite_master WHERE name = 'MonthKey'"),
+        ElementsAreArray({HasSubstr("\"AGE\" DESC")}));
 }
 
 TEST(RecordStore, ValuesRoundTripThroughTheFile) {
@@ -200,7 +203,8 @@ TEST(RecordStore, TheOwnerPasswordIsNeededToOpenTheBirthdayFile) {
 TEST(RecordStore, AFileThatIsNotAValidStoreIsNeverTouched) {
     StoreFixture source;
     ASSERT_TRUE(source.people().open() && source.reminders().open());
-    for (int i = 0; i < 300; ++i) source.addPerson({"Person" + std::to_string(i), "X", ymd(1970, 1, 1 + i % 28)});
+    for (int i = 0; i < 300; ++i)
+        source.addPerson({"Person" + std::to_string(i), "X", ymd(1970, 1, 1 + i % 28)});
     source.people().close();
     source.reminders().close();
     const std::string valid = readBytes(source.folder / "BDAY.tps");
@@ -210,7 +214,8 @@ TEST(RecordStore, AFileThatIsNotAValidStoreIsNeverTouched) {
     {
         test::TempFolder tmp;
         SqliteDatabase db;
-        ASSERT_EQ(db.open((tmp / "x.db").string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), SQLITE_OK);
+        ASSERT_EQ(db.open((tmp / "x.db").string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE),
+                  SQLITE_OK);
         db.exec("CREATE TABLE BDAY (x); INSERT INTO BDAY VALUES (1);");
         db.close();
         otherSqlite = readBytes(tmp / "x.db");
@@ -229,7 +234,8 @@ TEST(RecordStore, AFileThatIsNotAValidStoreIsNeverTouched) {
         EXPECT_FALSE(s.people().open());
         ASSERT_EQ(s.messages.shown.size(), 1u);
         EXPECT_EQ(s.messages.shown[0].caption, "File Access Error");
-        EXPECT_THAT(s.messages.shown[0].text, ::testing::StartsWith("File BDAY.tps could not be opened.  Error: "));
+        EXPECT_THAT(s.messages.shown[0].text,
+                    ::testing::StartsWith("File BDAY.tps could not be opened.  Error: "));
         EXPECT_EQ(readBytes(s.folder / "BDAY.tps"), bytes);
         EXPECT_EQ(filesIn(s.folder.path()), 1u);
     }
@@ -261,7 +267,8 @@ TEST(RecordStore, AFileLockedByAnotherProgramOpensReadOnlyAfterTheMessage) {
     EXPECT_TRUE(s.people().isReadOnly());
     ASSERT_EQ(s.messages.shown.size(), 1u);
     EXPECT_EQ(s.messages.shown[0].caption, "Access Denied");
-    EXPECT_EQ(s.messages.shown[0].text, "Could not get write access to BDAY.tps so trying read-only.");
+    EXPECT_EQ(s.messages.shown[0].text,
+              "Could not get write access to BDAY.tps so trying read-only.");
     EXPECT_EQ(s.people().recordCount(), 1);  // reading works
 
     // Writing is refused with a message.

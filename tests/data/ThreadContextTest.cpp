@@ -68,7 +68,8 @@ TEST(ErrorManager, ProcedureNamesAndTheNoRecordsNotice) {
     EXPECT_EQ(errors.lastError(), ErrorCode::NoRecords);
     errors.report(ErrorCode::RecordInsertError, {"BDAY.tps", "disk full", {}, {}});
     EXPECT_EQ(messages.shown.back().text,
-              "An error was experienced during the creation of a record.|File: BDAY.tps|Error: disk full.");
+              "An error was experienced during the creation of a record.|File: BDAY.tps|Error: "
+              "disk full.");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using ::testing::ElementsAreArray;
 using Names = std::vector<std::string>;
 
 class BirthdayViews : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(s.people().open());
         addPeople(s);
@@ -41,7 +41,8 @@ TEST_F(BirthdayViews, EachKeysOrderAndMembership) {
     };
     const Case cases[] = {
         {birkey::NameKey,
-         {"Baby/New", "Nobody/Nodate", "smith/Ann", "Smith/bob", "Zed/Adam", "élodie/X", "Élodie/Y"}},
+         {"Baby/New", "Nobody/Nodate", "smith/Ann", "Smith/bob", "Zed/Adam", "élodie/X",
+          "Élodie/Y"}},
         {birkey::DateKey,
          {"Zed/Adam", "Smith/bob", "smith/Ann", "Élodie/Y", "élodie/X", "/", "Baby/New"}},
         {birkey::ByAgeKey, {"/", "élodie/X", "Élodie/Y", "smith/Ann", "Smith/bob", "Zed/Adam"}},
@@ -66,12 +67,14 @@ TEST_F(BirthdayViews, ReadingStartsFromTheValuesInTheBuffer) {
     s.people().buffer().clear();
     s.people().buffer().setText(bir::LASTNAME, "SMITH");
     v.setStartFromBuffer();
-    EXPECT_THAT(readAll(v, s.people()), ElementsAreArray({"smith/Ann", "Smith/bob", "Zed/Adam", "élodie/X", "Élodie/Y"}));
+    EXPECT_THAT(readAll(v, s.people()),
+                ElementsAreArray({"smith/Ann", "Smith/bob", "Zed/Adam", "élodie/X", "Élodie/Y"}));
     s.people().buffer().clear();
     s.people().buffer().setText(bir::LASTNAME, "smith");
     s.people().buffer().setText(bir::FIRSTNAME, "ANN");
     v.setStartFromBuffer();
-    EXPECT_THAT(readAll(v, s.people(), true), ElementsAreArray({"smith/Ann", "Nobody/Nodate", "Baby/New"}));
+    EXPECT_THAT(readAll(v, s.people(), true),
+                ElementsAreArray({"smith/Ann", "Nobody/Nodate", "Baby/New"}));
 }
 
 TEST_F(BirthdayViews, ARangeHoldsTheLeadingKeyValuesOfTheBuffer) {
@@ -81,7 +84,8 @@ TEST_F(BirthdayViews, ARangeHoldsTheLeadingKeyValuesOfTheBuffer) {
     o.rangeComponents = 1;
     View v(s.people(), o);
     EXPECT_EQ(v.count(), 4);
-    EXPECT_THAT(readAll(v, s.people()), ElementsAreArray({"Élodie/Y", "/", "Baby/New", "Zed/Adam"}));
+    EXPECT_THAT(readAll(v, s.people()),
+                ElementsAreArray({"Élodie/Y", "/", "Baby/New", "Zed/Adam"}));
 }
 
 TEST_F(BirthdayViews, DirectionsMayChangeWhileReading) {
@@ -109,26 +113,32 @@ TEST_F(BirthdayViews, QuotedFiltersSelectTheRightPeople) {
         {"(MONTH(BIR:DOB)  = 5)", birkey::BirthdayMonthKey, may},
         {"(MONTH(BIR:DOB) = 2)", birkey::BirthdayMonthKey, {}},
         {"(MONTH(BIR:DOB) = 11)", birkey::BirthdayMonthKey, {"Smith/bob"}},
-        {"BIR:SkipPrintBirth = 0", birkey::NameKey,
+        {"BIR:SkipPrintBirth = 0",
+         birkey::NameKey,
          {"Baby/New", "Nobody/Nodate", "Smith/bob", "Zed/Adam", "élodie/X", "Élodie/Y"}},
         {"MONTH(BIR:DOB) = GLO:RptMonth AND BIR:SkipPrintBirth = 0", birkey::BirthdayMonthKey, may},
-        {"BIR:SkipPrintBirth = 1 OR BIR:UpdateAge = 1 OR BIR:DOB = 0", birkey::NameKey,
+        {"BIR:SkipPrintBirth = 1 OR BIR:UpdateAge = 1 OR BIR:DOB = 0",
+         birkey::NameKey,
          {"Nobody/Nodate", "smith/Ann", "Zed/Adam"}},
         {"CLIP(BIR:HomePhone) > '' OR CLIP(BIR:WorkPhone) > ''  OR CLIP(BIR:MobilePhone) > '' OR "
          "CLIP(BIR:Fax)>''",
-         birkey::NameKey, {"smith/Ann"}},
+         birkey::NameKey,
+         {"smith/Ann"}},
         {"CLIP(BIR:Email) > '' ", birkey::NameKey, {"Zed/Adam"}},
-        {"BIR:UpdateAge=0", -1,
+        {"BIR:UpdateAge=0",
+         -1,
          {"smith/Ann", "Élodie/Y", "Nobody/Nodate", "/", "Smith/bob", "élodie/X", "Baby/New"}},
     };
-    const std::pair<const char*, int> monthOf[] = {{"élodie/X", 1}, {"smith/Ann", 3}, {"Élodie/Y", 5}, {"/", 5},
-                                                   {"Baby/New", 5}, {"Zed/Adam", 5}, {"Smith/bob", 11}};
+    const std::pair<const char*, int> monthOf[] = {
+        {"élodie/X", 1}, {"smith/Ann", 3}, {"Élodie/Y", 5},  {"/", 5},
+        {"Baby/New", 5}, {"Zed/Adam", 5},  {"Smith/bob", 11}};
     for (int m = 1; m <= 12; ++m) {
         Names expected;
         for (const auto& [who, month] : monthOf) {
             if (month == m) expected.emplace_back(who);
         }
-        cases.push_back({"(MONTH(BIR:DOB) = " + std::to_string(m) + ")", birkey::BirthdayMonthKey, expected});
+        cases.push_back(
+            {"(MONTH(BIR:DOB) = " + std::to_string(m) + ")", birkey::BirthdayMonthKey, expected});
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.filter);
@@ -145,7 +155,8 @@ TEST_F(BirthdayViews, QuotedFiltersSelectTheRightPeople) {
         View all(s.people(), {c.key});
         Names byEvaluation;
         while (all.next()) {
-            if (f->matches(s.people().buffer())) byEvaluation.push_back(test::label(s.people().buffer()));
+            if (f->matches(s.people().buffer()))
+                byEvaluation.push_back(test::label(s.people().buffer()));
         }
         EXPECT_THAT(byEvaluation, ElementsAreArray(c.expected));
     }
@@ -153,7 +164,8 @@ TEST_F(BirthdayViews, QuotedFiltersSelectTheRightPeople) {
 }
 
 TEST_F(BirthdayViews, TheChosenMonthIsReadWhenTheViewRuns) {
-    ViewOptions o{birkey::BirthdayMonthKey, "MONTH(BIR:DOB) = GLO:RptMonth AND BIR:SkipPrintBirth = 0"};
+    ViewOptions o{birkey::BirthdayMonthKey,
+                  "MONTH(BIR:DOB) = GLO:RptMonth AND BIR:SkipPrintBirth = 0"};
     o.bindings = {rptMonthBinding()};
     View v(s.people(), o);
     globals().rptMonth = "3";  // the only March person is left out of reports
@@ -171,7 +183,8 @@ TEST_F(BirthdayViews, AMalformedFilterIsReportedAndSelectsNothing) {
     EXPECT_EQ(v.count(), 0);
     ASSERT_EQ(s.messages.shown.size(), 1u);
     EXPECT_EQ(s.messages.shown[0].caption, "Filter Error");
-    EXPECT_THAT(s.messages.shown[0].text, ::testing::HasSubstr("\"(MONTH(BIR:DOB) = 5\": expected ')' at character 20"));
+    EXPECT_THAT(s.messages.shown[0].text,
+                ::testing::HasSubstr("\"(MONTH(BIR:DOB) = 5\": expected ')' at character 20"));
 }
 
 TEST(ReminderViews, QuotedFiltersAndKeys) {
@@ -190,7 +203,9 @@ TEST(ReminderViews, QuotedFiltersAndKeys) {
         {"", remkey::MonthKey, {"Car service", "tax return", "Dentist", "Party"}},
         {"(MONTH(REM:Date) = 4)", remkey::DateKey, {"tax return", "Dentist"}},
         {"(MONTH(REM:Date) = 2)", remkey::DateKey, {}},
-        {"MONTH(REM:Date) = GLO:RptMonth AND REM:ExcludeFromPrint = 0", remkey::MonthKey, {"Dentist"}},
+        {"MONTH(REM:Date) = GLO:RptMonth AND REM:ExcludeFromPrint = 0",
+         remkey::MonthKey,
+         {"Dentist"}},
         {"REM:ExcludeFromPrint = 0", remkey::MonthKey, {"Car service", "Dentist", "Party"}},
     };
     for (const Case& c : cases) {

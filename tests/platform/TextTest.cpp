@@ -27,10 +27,15 @@ TEST(Text, CaseInsensitiveOrderForAllLetters) {
         int sign;
     };
     const Case cases[] = {
-        {"élodie", "Élodie", 0}, {"SMITH", "smith", 0},  {"smith", "Smith  ", 0},
-        {"Ab", "ab!", -1},       {"ÖZ", "öz", 0},        {"abc", "abd", -1},
+        {"élodie", "Élodie", 0},
+        {"SMITH", "smith", 0},
+        {"smith", "Smith  ", 0},
+        {"Ab", "ab!", -1},
+        {"ÖZ", "öz", 0},
+        {"abc", "abd", -1},
         {"Straße", "STRASSE", 1},  // simple folding: ß stays ß
-        {"", " ", 0},            {"b", "A", 1},
+        {"", " ", 0},
+        {"b", "A", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.a) + " vs " + c.b);

@@ -24,8 +24,10 @@ struct Person {
 };
 
 class StoreFixture {
-public:
-    StoreFixture() : threads(&messages, folder.path()), thread(threads.start()) { thread.setUpFiles(folder.path()); }
+  public:
+    StoreFixture() : threads(&messages, folder.path()), thread(threads.start()) {
+        thread.setUpFiles(folder.path());
+    }
 
     FileAccessManager& people() { return thread.files().birthdays(); }
     FileAccessManager& reminders() { return thread.files().reminders(); }
@@ -63,6 +65,8 @@ public:
     ThreadContext& thread;
 };
 
-inline Date ymd(int y, int m, int d) { return composeDate(m, d, y); }
+inline Date ymd(int y, int m, int d) {
+    return composeDate(m, d, y);
+}
 
 }  // namespace ntx::test
