@@ -1,41 +1,33 @@
-// Natalix: a personal birthday book. Until the main frame exists, the program opens both
-// record files in the current folder (creating them when missing) and says what it found.
-#include <cstdio>
+// Natalix: a personal birthday book. The program keeps its files in the folder it is
+// started from and takes no arguments.
+#include <QApplication>
 #include <filesystem>
 
-#include "data/ThreadContext.h"
+#include "platform/DragSetting.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/SingleInstance.h"
+#include "shell/Startup.h"
 
-namespace {
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Natalix"));
+    QApplication::setDesktopFileName(QStringLiteral("natalix"));
 
-// Shows the error manager's messages on the terminal.
-class ConsoleMessages : public ntx::MessageService {
-  public:
-    int show(const ntx::MessageRequest& r) override {
-        std::string text = r.text;
-        for (auto& c : text) {
-            if (c == '|') c = '\n';
-        }
-        std::fprintf(stderr, "%s: %s\n", r.caption.c_str(), text.c_str());
-        return r.defaultButton;
-    }
-};
+    ntx::SystemClock clock;
+    ntx::QtMessageBox messages;
+    ntx::QtDatePicker dates(clock);
+    ntx::QtFileDialog files;
+    ntx::QtClipboard clipboard;
+    ntx::QtShell shell;
+    ntx::NoHelpFile help(messages);
+    ntx::QtPrinterSetup printer;
+    ntx::SystemDragSetting drag;
+    ntx::SingleInstance instance;
 
-}  // namespace
-
-int main() {
-    ConsoleMessages messages;
-    ntx::ThreadRegistry threads(&messages, std::filesystem::current_path());
-    ntx::ThreadContext& first = threads.start();
-    first.setUpFiles(threads.folder());
-    auto& people = first.files().birthdays();
-    auto& reminders = first.files().reminders();
-    if (!people.open() || !reminders.open()) return 1;
-    std::printf("Natalix: %s holds %lld people and %s holds %lld reminders%s.\n",
-                people.path().c_str(), static_cast<long long>(people.recordCount()),
-                reminders.path().c_str(), static_cast<long long>(reminders.recordCount()),
-                people.isReadOnly() || reminders.isReadOnly() ? " (read-only)" : "");
-    reminders.close();
-    people.close();
-    threads.end(first.number());
-    return 0;
+    ntx::Startup::Parts parts{{messages, dates, files, clipboard, shell, help, printer, clock},
+                              drag,
+                              instance,
+                              std::filesystem::current_path()};
+    return ntx::Startup::run(parts);
 }
