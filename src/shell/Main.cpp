@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -29,6 +30,19 @@ QString objectNameOf(const char* useName) {
 }
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The toolbar with "MainBG.bmp" behind its buttons.
+class PictureToolBar : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter p(this);
+        p.drawTiledPixmap(rect(), artworkPicture(QStringLiteral("MainBG.bmp")));
+        QToolBar::paintEvent(event);
+    }
+};
 
 }  // namespace
 
@@ -84,14 +98,11 @@ void Main::buildMenus() {
 }
 
 void Main::buildToolbar() {
-    auto* bar = addToolBar(QStringLiteral("Toolbar"));
+    auto* bar = new PictureToolBar(QStringLiteral("Toolbar"), this);
+    addToolBar(bar);
     bar->setObjectName(QStringLiteral("Toolbar"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setBrush(QPalette::Window, QBrush(artworkPicture(QStringLiteral("MainBG.bmp"))));
-    bar->setPalette(palette);
     for (const FrameToolEntry& e : frameTools()) {
         const QString name = objectNameOf(e.useName);
         if (!e.isButton) {

@@ -25,7 +25,9 @@ bool FocusColouring::isEntry(const QWidget* w) {
 
 bool FocusColouring::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        // Windows of the platform get focus events too; only widgets matter here.
         auto* w = qobject_cast<QWidget*>(watched);
+        if (w == nullptr) return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::FocusOut && w == current_) restore(w);
         if (event->type() == QEvent::FocusIn && w != current_ && isEntry(w)) {
             if (current_) restore(current_);
