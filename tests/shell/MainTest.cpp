@@ -226,14 +226,28 @@ TEST(MainFrame, HelpCalendarAndUpdatesGoThroughTheServices) {
     EXPECT_EQ(f.ui.printer.shown, 1);
 }
 
-TEST(MainFrame, ClosingSavesItsPlaceUnderMain) {
+TEST(MainFrame, ClosingSavesItsPlaceAndTheNextFrameOpensThere) {
     FrameFixture f;
     Main& frame = f.openFrame();
     frame.setGeometry(40, 50, 900, 600);
+    const QRect left = frame.geometry();
     frame.close();
     EXPECT_EQ(f.settings.fetchValue("Main", "Maximize"), "No");
     EXPECT_TRUE(f.settings.fetchValue("Main", "XPos").has_value());
     EXPECT_TRUE(f.settings.fetchValue("Main", "Width").has_value());
+
+    Main& again = f.openFrame();
+    // Places are kept in dialog units, so a pixel or two of rounding may show.
+    EXPECT_NEAR(again.geometry().x(), left.x(), 3);
+    EXPECT_NEAR(again.geometry().y(), left.y(), 3);
+    EXPECT_NEAR(again.geometry().width(), left.width(), 3);
+    EXPECT_NEAR(again.geometry().height(), left.height(), 3);
+
+    again.showMaximized();
+    again.close();
+    EXPECT_EQ(f.settings.fetchValue("Main", "Maximize"), "Yes");
+    EXPECT_FALSE(f.settings.fetchValue("Main", "XPos").has_value());
+    EXPECT_TRUE(f.openFrame().isMaximized());
 }
 
 }  // namespace
