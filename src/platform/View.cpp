@@ -38,8 +38,8 @@ void View::setStartFromBuffer() {
     cursor_ = KeyPosition{file_.buffer().values(), 0};
 }
 
-std::string View::whereClause(const KeyPosition* from, bool backward,
-                              std::vector<int>& positionParams, bool forCount) const {
+std::string View::whereClause(const KeyPosition* from, bool backward, std::vector<int>& positionParams,
+                              bool forCount, bool inclusive) const {
     std::vector<std::string> terms;
     // A count needs no order. Without a filter it counts the key's index alone; with one,
     // every record must be read anyway, and reading the table in its own order is far
@@ -51,7 +51,7 @@ std::string View::whereClause(const KeyPosition* from, bool backward,
     if (from != nullptr) {
         const bool withRowid = from->rowid != 0;
         if (withRowid || key_.hasKey()) {
-            KeyCondition c = key_.after(backward, withRowid, !withRowid);
+            KeyCondition c = key_.after(backward, withRowid, inclusive && !withRowid);
             terms.push_back(c.sql);
             positionParams = std::move(c.components);
         }
@@ -75,19 +75,9 @@ int View::bindCommon(SqliteStatement& stmt) const {
     return key_.bindKeyValues(stmt, index, range_, options_.rangeComponents);
 }
 
-std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool backward,
-                                                   std::size_t limit) {
+std::optional<std::vector<ViewRow>> View::runRows(const std::string& sql, const KeyPosition* from,
+                                                 const std::vector<int>& positionParams) {
     std::vector<ViewRow> rows;
-    if (!valid_) return rows;
-    if (!file_.isOpen()) {
-        file_.reportReadError("the file is not open");
-        return std::nullopt;
-    }
-    std::vector<int> positionParams;
-    const std::string sql = "SELECT " + selectColumns(file_.def()) + " FROM " +
-                            quoteIdentifier(file_.def().label) +
-                            whereClause(from, backward, positionParams) + " " +
-                            key_.orderBy(backward) + " LIMIT " + std::to_string(limit);
     SqliteStatement stmt;
     int rc = stmt.prepare(file_.database(), sql);
     if (rc == SQLITE_OK) {
@@ -104,6 +94,52 @@ std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool
         return std::nullopt;
     }
     return rows;
+}
+
+std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool backward, std::size_t limit) {
+    if (!valid_) return std::vector<ViewRow>{};
+    if (!file_.isOpen()) {
+        file_.reportReadError("the file is not open");
+        return std::nullopt;
+    }
+    std::vector<int> positionParams;
+    const std::string sql = "SELECT " + selectColumns(file_.def()) + " FROM " +
+                            quoteIdentifier(file_.def().label) + whereClause(from, backward, positionParams) +
+                            " " + key_.orderBy(backward) + " LIMIT " + std::to_string(limit);
+    return runRows(sql, from, positionParams);
+}
+
+std::optional<std::vector<ViewRow>> View::readRowsAt(std::int64_t offset, std::size_t limit) {
+    if (!valid_) return std::vector<ViewRow>{};
+    if (!file_.isOpen()) {
+        file_.reportReadError("the file is not open");
+        return std::nullopt;
+    }
+    std::vector<int> unused;
+    const std::string sql = "SELECT " + selectColumns(file_.def()) + " FROM " + quoteIdentifier(file_.def().label) +
+                            whereClause(nullptr, false, unused) + " " + key_.orderBy(false) + " LIMIT " +
+                            std::to_string(limit) + " OFFSET " + std::to_string(std::max<std::int64_t>(offset, 0));
+    return runRows(sql, nullptr, unused);
+}
+
+std::int64_t View::countBefore(const KeyPosition& at) {
+    if (!valid_) return 0;
+    if (!file_.isOpen()) {
+        file_.reportReadError("the file is not open");
+        return -1;
+    }
+    // The records before `at` are those after it when reading backward.
+    std::vector<int> positionParams;
+    SqliteStatement stmt;
+    int rc = stmt.prepare(file_.database(), "SELECT count(*) FROM " + quoteIdentifier(file_.def().label) +
+                                                whereClause(&at, true, positionParams, false, false));
+    if (rc == SQLITE_OK) {
+        const int next = bindCommon(stmt);
+        key_.bindComponents(stmt, next, positionParams, at);
+        if ((rc = stmt.step()) == SQLITE_ROW) return stmt.columnInt(0);
+    }
+    file_.reportReadError(file_.database().errorMessage());
+    return -1;
 }
 
 bool View::next() {

@@ -54,15 +54,27 @@ class View {
     // Number of records in the view; -1 after a reported error.
     [[nodiscard]] std::int64_t count();
 
+    // Number of records of the view that come before `at` in key order: before the
+    // record `at` names (with its rowid), or before the first record whose key values
+    // are at or after those of `at` (rowid 0). -1 after a reported error.
+    [[nodiscard]] std::int64_t countBefore(const KeyPosition& at);
+
+    // Up to `limit` rows starting `offset` rows from the top of the view.
+    [[nodiscard]] std::optional<std::vector<ViewRow>> readRowsAt(std::int64_t offset, std::size_t limit);
+
     // Up to `limit` rows after `from` (from the top or bottom when null) in the direction.
     [[nodiscard]] std::optional<std::vector<ViewRow>> readRows(const KeyPosition* from,
                                                                bool backward, std::size_t limit);
 
   private:
     bool step(bool backward);
-    std::string whereClause(const KeyPosition* from, bool backward,
-                            std::vector<int>& positionParams, bool forCount = false) const;
+    // `inclusive`: for a place given by starting values, whether records with exactly
+    // those key values are included.
+    std::string whereClause(const KeyPosition* from, bool backward, std::vector<int>& positionParams,
+                            bool forCount = false, bool inclusive = true) const;
     int bindCommon(SqliteStatement& stmt) const;
+    std::optional<std::vector<ViewRow>> runRows(const std::string& sql, const KeyPosition* from,
+                                                const std::vector<int>& positionParams);
 
     FileAccessManager& file_;
     ViewOptions options_;

@@ -81,11 +81,46 @@ void drawLogo(QPainter& p, int s) {
     p.drawPath(n);
 }
 
+// Two overlapping sheets.
+void drawCopy(QPainter& p, int s) {
+    const double u = s / 32.0;
+    p.setPen(QPen(QColor(80, 80, 80), u));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(4 * u, 4 * u, 16 * u, 20 * u));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(12 * u, 9 * u, 16 * u, 20 * u));
+}
+
+// An envelope.
+void drawMail(QPainter& p, int s) {
+    const double u = s / 32.0;
+    p.setPen(QPen(QColor(90, 90, 120), 1.5 * u));
+    p.setBrush(QColor(250, 250, 255));
+    p.drawRect(QRectF(3 * u, 8 * u, 26 * u, 17 * u));
+    p.drawLine(QPointF(3 * u, 8 * u), QPointF(16 * u, 18 * u));
+    p.drawLine(QPointF(29 * u, 8 * u), QPointF(16 * u, 18 * u));
+}
+
+// A question mark in a blue circle.
+void drawHelp(QPainter& p, int s) {
+    const double u = s / 32.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 100, 200));
+    p.drawEllipse(QRectF(3 * u, 3 * u, 26 * u, 26 * u));
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(static_cast<int>(20 * u));
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(3 * u, 3 * u, 26 * u, 26 * u), Qt::AlignCenter, QStringLiteral("?"));
+}
+
 const QHash<QString, Painter>& icons() {
     static const QHash<QString, Painter> table = {
         {QStringLiteral("UserOrg.ico"), drawCake},     {QStringLiteral("Reminder3.ico"), drawReminder},
         {QStringLiteral("Calendar2.ico"), drawCalendar}, {QStringLiteral("USB2.ico"), drawStick},
-        {QStringLiteral("Logo.ico"), drawLogo},
+        {QStringLiteral("Logo.ico"), drawLogo},       {QStringLiteral("copy.ico"), drawCopy},
+        {QStringLiteral("MyMail.ico"), drawMail},     {QStringLiteral("HELP.ICO"), drawHelp},
     };
     return table;
 }

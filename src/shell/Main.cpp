@@ -70,7 +70,7 @@ Main::Main(AppContext& app, ThreadContext& thread, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &Main::tick);
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     f1->setContext(Qt::ApplicationShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { app_.ui.help.showContents(); });
+    connect(f1, &QShortcut::activated, this, &Main::contextHelp);
 }
 
 Main::~Main() { procedure_.close(); }
@@ -272,6 +272,21 @@ void Main::arrangeIcons() {
         child->move(x, mdi_->viewport()->height() - child->height());
         x += child->width();
     }
+}
+
+// F1 shows the topic of the window the user is in (the nearest "helpTopic" property from
+// the focused control outwards), or the table of contents where the window names none.
+void Main::contextHelp() {
+    QWidget* w = QApplication::focusWidget();
+    if (w == nullptr && mdi_->activeSubWindow() != nullptr) w = mdi_->activeSubWindow()->widget();
+    for (; w != nullptr; w = w->parentWidget()) {
+        const QString topic = w->property("helpTopic").toString();
+        if (!topic.isEmpty()) {
+            app_.ui.help.showTopic(topic.toStdString());
+            return;
+        }
+    }
+    app_.ui.help.showContents();
 }
 
 void Main::showAbout() { AboutProgram::start(app_, this); }

@@ -56,6 +56,7 @@ private:
     void editCommand(const char* slot);
     void arrangeIcons();
     void showAbout();
+    void contextHelp();
 
     AppContext& app_;
     ThreadContext& thread_;
