@@ -1,6 +1,7 @@
 #include "PeopleGenerator.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "data/BirthdayFile.h"
@@ -82,6 +83,17 @@ bool generatePeople(const std::filesystem::path& folder, int count, std::uint32_
     const bool ok = people.commitTransaction();
     people.close();
     return ok;
+}
+
+std::filesystem::path benchmarkFolder() {
+    const char* env = std::getenv("NATALIX_BENCH_PEOPLE");
+    const int people = env != nullptr ? std::atoi(env) : 100000;
+    const auto folder = std::filesystem::temp_directory_path() / ("natalix-bench-" + std::to_string(people));
+    if (!std::filesystem::exists(folder / "BDAY.tps")) {
+        std::filesystem::remove_all(folder);
+        if (!generatePeople(folder, people)) std::abort();
+    }
+    return folder;
 }
 
 }  // namespace ntx::bench

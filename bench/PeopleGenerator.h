@@ -12,4 +12,8 @@ namespace ntx::bench {
 // `seed` gives the same people. Returns false when the file could not be written.
 bool generatePeople(const std::filesystem::path& folder, int count, std::uint32_t seed = 1);
 
+// The folder of the benchmarks' Birthday file: 100,000 people unless NATALIX_BENCH_PEOPLE
+// says otherwise, made on first use and kept in the temporary folder for later runs.
+[[nodiscard]] std::filesystem::path benchmarkFolder();
+
 }  // namespace ntx::bench

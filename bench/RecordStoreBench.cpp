@@ -10,6 +10,7 @@
 #include <string>
 
 #include "PeopleGenerator.h"
+#include "RatioReporter.h"
 #include "data/BirthdayFile.h"
 #include "data/FileAccessSet.h"
 #include "platform/Sqlite.h"
@@ -125,35 +126,12 @@ BENCHMARK(First30ByName_Bare)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullPass_Store)->Unit(benchmark::kMillisecond);
 BENCHMARK(FullPass_Bare)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then each "_Store" figure over its "_Bare" figure.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\nstore / bare SQLite (target: at most 1.5)\n");
-        for (const auto& [name, t] : times_) {
-            const auto cut = name.find("_Store");
-            if (cut == std::string::npos) continue;
-            const auto bare = times_.find(name.substr(0, cut) + "_Bare");
-            if (bare != times_.end())
-                std::printf("  %-16s %.2f\n", name.substr(0, cut).c_str(), t / bare->second);
-        }
-    }
-
-  private:
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     files();  // the file is made before any timing starts
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
