@@ -17,6 +17,7 @@
 #include "platform/ListLayout.h"
 #include "platform/Pictures.h"
 #include "platform/Text.h"
+#include "platform/qt/DialogUnits.h"
 #include "shell/Artwork.h"
 #include "shell/Main.h"
 

@@ -20,6 +20,7 @@ BrowseList::BrowseList(FileAccessManager& file, const QString& tableName, QWidge
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->horizontalHeader()->setHighlightSections(false);
     table_->setWordWrap(false);
