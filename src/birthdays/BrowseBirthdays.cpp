@@ -24,16 +24,7 @@
 namespace ntx {
 namespace {
 
-struct BirthdayTab {
-    const char* text;
-    const char* useName;
-    int key;
-    const char* filter;
-    int locator;
-    const char* caption;
-};
-
-constexpr BirthdayTab kTabs[] = {
+constexpr BrowseTab kTabs[] = {
     {"Name", "TAB1", birkey::NameKey, "", bir::LASTNAME, " All Birthdays by Name"},
     {"Age", "TAB2", birkey::ByAgeKey, "", bir::AGE, " Birthdays by Age"},
     {"Jan", "JAN", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 1)", bir::MONTHTAG, " January only"},
@@ -63,6 +54,25 @@ const QColor kBlue(0, 0, 255);
 
 QPointer<BrowseBirthdays> theList;
 
+BrowseWindowDesign design() {
+    return {"BrowseBirthdays",
+            "Browse Birthdays",
+            "UserOrg.ico",
+            "Birthdays",
+            "Browse Birthdays",
+            "Browse:2",
+            kBirthdayListLayout,
+            BrowseBirthdays::kDesignedFormat,
+            kColumnFields,
+            kTabs,
+            "N7",
+            {537, 330},
+            {540, 330},
+            {950, 750},
+            &globals().birthdayListOpen,
+            &globals().birthdayListThread};
+}
+
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QLabel* greyLabel(const QString& text, QWidget* parent, const QString& name = {}) {
@@ -89,108 +99,16 @@ const char* const BrowseBirthdays::kDesignedFormat =
     "born~L(2)@s10@18C|M*~Age~L(2)@N3B@42C|M*~as at...~L(1)@D017B@41C|M*~Born~L(2)@D017B@44L(1)|M*~Star~L(2)@"
     "s12@41L(2)|M*~Maiden~@s22@71L(2)|M*~Place born~@s65@28L(2)|M*~Time born~@T3B@";
 
-BrowseBirthdays* BrowseBirthdays::openList() { return theList; }
-
 BrowseBirthdays* BrowseBirthdays::start(AppContext& app, Main& frame) {
-    if (globals().birthdayListThread != 0 && theList) {
-        bringToFront(theList->parentWidget());
-        return theList;
-    }
-    ThreadContext& thread = app.threads.start();
-    auto* list = new BrowseBirthdays(app, thread);
-    QMdiSubWindow* window = frame.addChildWindow(list);
-    list->open(window);
-    if (!list->fileOpened_) {
-        window->close();
-        return nullptr;
-    }
-    window->show();
-    list->list_->table()->setFocus();
-    return list;
+    return startIn(app, frame.mdiArea(), theList);
 }
 
 BrowseBirthdays::BrowseBirthdays(AppContext& app, ThreadContext& thread)
-    : app_(app), thread_(thread), locale_(conventionsOfUserLocale()) {
-    setObjectName(QStringLiteral("BrowseBirthdays"));
-    setWindowTitle(QStringLiteral("Browse Birthdays"));
-    setWindowIcon(artworkIcon(QStringLiteral("UserOrg.ico")));
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    setProperty("helpTopic", QStringLiteral("Birthdays"));
-    build();
-}
-
-BrowseBirthdays::~BrowseBirthdays() {
-    if (theList == this) theList = nullptr;
-    app_.threads.end(thread_.number());
-}
-
-void BrowseBirthdays::open(QMdiSubWindow* window) {
-    procedure_ = std::make_unique<ProcedureWindow>("BrowseBirthdays", thread_, app_.settings, window, true);
-    const DialogUnits du(font());
-    window->resize(du.toPixels(QSize(537, 330)));
-    procedure_->open();
-    theList = this;
-    globals().birthdayListThread = thread_.number();
-    fileOpened_ = thread_.files().birthdays().open();
-    if (!fileOpened_) return;
-    const std::string format = openListLayout(app_.settings, kBirthdayListLayout, kDesignedFormat);
-    if (!list_->setFormat(format, kColumnFields)) list_->setFormat(kDesignedFormat, kColumnFields);
-    globals().birthdayListOpen = true;
-    procedure_->setSizeLimits({540, 330}, {950, 750});
-    ageColumnsHidden_ = true;
-    starColumnHidden_ = true;
-    ageBox_->setChecked(false);
-    chooseTab(0);
-    setWindowTitle(QStringLiteral("Browse Birthdays"));
-}
-
-void BrowseBirthdays::closeEvent(QCloseEvent* event) {
-    if (inCall_) {
-        // A form or viewer of this list is still open; it closes first.
-        event->ignore();
-        return;
-    }
-    if (fileOpened_) {
-        saveListLayout(app_.settings, kBirthdayListLayout, list_->currentFormat());
-        thread_.files().birthdays().close();
-        fileOpened_ = false;
-    }
-    if (procedure_) procedure_->close();
-    globals().birthdayListOpen = false;
-    if (globals().birthdayListThread == thread_.number()) globals().birthdayListThread = 0;
-    event->accept();
-}
-
-RecordBuffer& BrowseBirthdays::person() { return thread_.files().birthdays().buffer(); }
-
-void BrowseBirthdays::build() {
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName(QStringLiteral("CURRENTTAB"));
-    for (const BirthdayTab& t : kTabs) {
-        const int i = tabs_->addTab(QString::fromLatin1(t.text));
-        tabs_->setTabData(i, QString::fromLatin1(t.useName));
-    }
-    list_ = new BrowseList(thread_.files().birthdays(), QStringLiteral("Browse:2"), this);
-    list_->table()->setToolTip(QStringLiteral("Browsing Records"));
-    list_->model().setRowColour([this](const RecordValues& v) { return rowColour(v); });
-    countLabel_ = new QLabel(this);
-    countLabel_->setObjectName(QStringLiteral("LOC:RECORDCOUNT"));
-    countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto button = [this](const QString& name, const QString& text, const QString& tip) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        if (!tip.isEmpty()) b->setToolTip(tip);
-        return b;
-    };
-    auto* insert = button(QStringLiteral("INSERT:2"), QStringLiteral("&Insert"), QStringLiteral("Add a new record."));
-    auto* change = button(QStringLiteral("CHANGE:2"), QStringLiteral("&Change"), QStringLiteral("Edit the selected record."));
-    auto* remove = button(QStringLiteral("DELETE:2"), QStringLiteral("&Delete"), QStringLiteral("Remove the selected record."));
-    auto* ageButton = button(QStringLiteral("SHOWAGEBUT"), QStringLiteral("Show/Hide age as at..."), {});
-    starButton_ = button(QStringLiteral("STARBUT"), QStringLiteral("Show/Hide Stars"), {});
-    auto* close = button(QStringLiteral("CLOSE"), QStringLiteral("Close"), QStringLiteral("Close Window"));
-    auto* help = iconButton(QStringLiteral("HELP"), QStringLiteral("HELP.ICO"), QString(), this);
-    help->setText(QStringLiteral("?"));
+    : BrowseWindow(app, thread, thread.files().birthdays(), design()), locale_(conventionsOfUserLocale()) {
+    auto* ageButton = new QPushButton(QStringLiteral("Show/Hide age as at..."), this);
+    ageButton->setObjectName(QStringLiteral("SHOWAGEBUT"));
+    starButton_ = new QPushButton(QStringLiteral("Show/Hide Stars"), this);
+    starButton_->setObjectName(QStringLiteral("STARBUT"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(tabs_, 1);
@@ -199,9 +117,9 @@ void BrowseBirthdays::build() {
     under->addWidget(ageButton);
     under->addWidget(starButton_);
     under->addStretch(1);
-    under->addWidget(insert);
-    under->addWidget(change);
-    under->addWidget(remove);
+    under->addWidget(insert_);
+    under->addWidget(change_);
+    under->addWidget(delete_);
     auto* left = new QVBoxLayout;
     left->addLayout(top);
     left->addWidget(list_, 1);
@@ -210,20 +128,13 @@ void BrowseBirthdays::build() {
     right->addWidget(buildPanel(), 1);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch(1);
-    closeRow->addWidget(close);
-    closeRow->addWidget(help);
+    closeRow->addWidget(close_);
+    closeRow->addWidget(help_);
     right->addLayout(closeRow);
     auto* all = new QHBoxLayout(this);
     all->addLayout(left, 3);
     all->addLayout(right, 2);
 
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        if (index >= 0 && index != tab_) chooseTab(index);
-    });
-    connect(list_, &BrowseList::highlightChanged, this, &BrowseBirthdays::refresh);
-    connect(insert, &QPushButton::clicked, this, [this] { callForm(InsertRecord); });
-    connect(change, &QPushButton::clicked, this, [this] { callForm(ChangeRecord); });
-    connect(remove, &QPushButton::clicked, this, [this] { callForm(DeleteRecord); });
     connect(ageButton, &QPushButton::clicked, this, [this] {
         ageColumnsHidden_ = !ageColumnsHidden_;
         refresh();
@@ -234,14 +145,9 @@ void BrowseBirthdays::build() {
         refresh();
         list_->table()->setFocus();
     });
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (auto* w = parentWidget()) w->close();
-    });
-    connect(help, &QPushButton::clicked, this, [this] {
-        list_->loadHighlighted();
-        app_.ui.help.lookUpKeyword("Browse Birthdays", "Help Topic", "Not Found");
-    });
 }
+
+RecordBuffer& BrowseBirthdays::person() { return record(); }
 
 QWidget* BrowseBirthdays::buildPanel() {
     auto* panel = new QGroupBox(this);
@@ -312,35 +218,17 @@ QWidget* BrowseBirthdays::buildPanel() {
     return panel;
 }
 
-void BrowseBirthdays::chooseTab(int index) {
-    tab_ = index;
-    if (tabs_->currentIndex() != index) tabs_->setCurrentIndex(index);
-    const BirthdayTab& t = kTabs[index];
-    setWindowTitle(QString::fromLatin1(t.caption));
-    starButton_->setVisible(index == 0);
-    const std::int64_t n = list_->setSortOrder({t.key, t.filter, t.locator});
-    if (n >= 0) count_ = n;
-    refresh();
-    list_->table()->setFocus();
-}
-
-void BrowseBirthdays::reloadRows(const KeyPosition* at) {
-    const std::int64_t n = list_->reload(at);
-    if (n >= 0) count_ = n;
-    refresh();
-}
-
 QColor BrowseBirthdays::rowColour(const RecordValues& v) const {
     if (v.fields[bir::UPDATEAGE].number == 1 || v.fields[bir::SKIPPRINTBIRTH].number == 1) return kGrey;
     const auto dob = static_cast<Date>(v.fields[bir::DOB].number);
-    if (dob > 0 && monthOf(dob) == monthOf(app_.ui.clock.today())) return kBlue;
+    if (dob > 0 && monthOf(dob) == monthOf(app().ui.clock.today())) return kBlue;
     return {};
 }
 
 // The detail panel, the age line and the switchable columns follow the highlighted person.
 void BrowseBirthdays::refresh() {
     RecordBuffer& p = person();
-    countLabel_->setText(q(formatNumber(*parsePicture("N7"), count_)));
+    starButton_->setVisible(currentTab() == 0);
     for (auto& [f, label] : fieldLabels_) label->setText(q(p.text(f)));
     notesBox_->setPlainText(q(p.memo()));
     notesButton_->setVisible(!isBlank(p.memo()));
@@ -353,7 +241,7 @@ void BrowseBirthdays::refreshAgeLine() {
     const RecordBuffer& p = person();
     std::string line;
     if (p.date(bir::DOB) > 0 && p.number(bir::UPDATEAGE) == 0) {
-        line = ageText(p.date(bir::DOB), app_.ui.clock.today());
+        line = ageText(p.date(bir::DOB), app().ui.clock.today());
     } else if (p.date(bir::DOB) == 0 || p.date(bir::ASAT) == 0) {
         line = "No date(s) entered.";
     }
@@ -368,27 +256,18 @@ void BrowseBirthdays::setHiddenColumns() {
     list_->setColumnWidthUnits(kStarColumn, starColumnHidden_ ? 0 : 38);
 }
 
-void BrowseBirthdays::callForm(std::uint8_t request) {
-    if (request != InsertRecord && !list_->loadHighlighted()) return;
+void BrowseBirthdays::beforeForm(std::uint8_t request) {
     if (request == InsertRecord) globals().newBirthday = true;
     if (request == ChangeRecord) globals().newBirthday = false;
-    thread_.requestCode = request;
-    inCall_ = true;
-    setEnabled(false);
-    UpdateBirthdays::run(app_, thread_, this, [this](std::uint8_t response) {
-        inCall_ = false;
-        setEnabled(true);
-        // After a save the list shows the person saved; otherwise the same place.
-        const RecordBuffer& p = person();
-        const KeyPosition at{p.values(), p.position()};
-        reloadRows(response == RequestCompleted && p.position() != 0 ? &at : nullptr);
-        list_->table()->setFocus();
-    });
+}
+
+void BrowseBirthdays::runForm(std::uint8_t, std::function<void(std::uint8_t)> done) {
+    UpdateBirthdays::run(app(), thread(), this, std::move(done));
 }
 
 void BrowseBirthdays::copyAddress() {
     const RecordBuffer& p = person();
-    const std::string day(trimRight(formatDate(*parsePicture("D18"), app_.ui.clock.today(), locale_)));
+    const std::string day(trimRight(formatDate(*parsePicture("D18"), app().ui.clock.today(), locale_)));
     std::string clip = day + "\r\n\r\n";
     std::string shown = "          " + day + "||";
     for (int f : {bir::ADD1, bir::ADD2, bir::ADD3, bir::ADD4, bir::ADD5}) {
@@ -397,8 +276,8 @@ void BrowseBirthdays::copyAddress() {
         shown += "          " + line + "|";
     }
     shown += "||||The above can now be 'Pasted' to your document.";
-    app_.ui.clipboard.setText(clip);
-    app_.ui.messages.show({"Sent to Clipboard...", shown, MessageIcon::Information});
+    app().ui.clipboard.setText(clip);
+    app().ui.messages.show({"Sent to Clipboard...", shown, MessageIcon::Information});
     list_->table()->setFocus();
 }
 
@@ -406,7 +285,7 @@ void BrowseBirthdays::startEmail() {
     list_->loadHighlighted();
     const std::string address(trimRight(person().text(bir::EMAIL)));
     if (address.empty()) {
-        const int answer = app_.ui.messages.show(
+        const int answer = app().ui.messages.show(
             {"Please note...", "The selected person does not have an e-mail address.||Do you want to continue?",
              MessageIcon::Question, "&Yes|&No", 1});
         if (answer != 1) {
@@ -414,7 +293,7 @@ void BrowseBirthdays::startEmail() {
             return;
         }
     }
-    app_.ui.shell.open("mailto:" + address);
+    app().ui.shell.open("mailto:" + address);
     list_->table()->setFocus();
 }
 
@@ -422,7 +301,7 @@ void BrowseBirthdays::showPhotograph() {
     const RecordBuffer& p = person();
     const std::string path(trimRight(p.text(bir::PHOTOIMAGEPATH)));
     if (path.empty()) {
-        app_.ui.messages.show({"Please note...",
+        app().ui.messages.show({"Please note...",
                                "No photograph to display.||To add select [Change] then the [Photograph] tab.",
                                MessageIcon::Information});
         return;
@@ -430,25 +309,17 @@ void BrowseBirthdays::showPhotograph() {
     globals().shownPhotoPath = path;
     globals().shownPhotoName = std::string(cutToCharacters(trimRight(p.text(bir::CLIPNAME)), 45));
     list_->loadHighlighted();
-    inCall_ = true;
-    Win_ViewImages::run(app_, thread_, this, [this] {
-        inCall_ = false;
-        refresh();
-    });
+    callOnThread([this](std::function<void()> done) { Win_ViewImages::run(app(), thread(), this, std::move(done)); });
 }
 
 void BrowseBirthdays::showNotes() {
     list_->loadHighlighted();
-    inCall_ = true;
-    Win_ViewNotes::run(app_, thread_, this, [this] {
-        inCall_ = false;
-        refresh();
-    });
+    callOnThread([this](std::function<void()> done) { Win_ViewNotes::run(app(), thread(), this, std::move(done)); });
 }
 
 void BrowseBirthdays::printPerson() {
     if (person().date(bir::DOB) == 0) {
-        app_.ui.messages.show({"Please note...",
+        app().ui.messages.show({"Please note...",
                                "No Date of Birth for the selected person.||This report requires that a 'Date Born:' be "
                                "entered.",
                                MessageIcon::Information});

@@ -5,80 +5,50 @@
 // address and start an e-mail. Only one birthday list is open at a time.
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QTabBar>
-#include <QWidget>
 #include <map>
-#include <memory>
-#include <string>
 
 #include "platform/LocaleConventions.h"
-#include "platform/qt/AppContext.h"
-#include "platform/qt/BrowseList.h"
-#include "platform/qt/ProcedureWindow.h"
-
-class QMdiSubWindow;
+#include "platform/qt/BrowseWindow.h"
 
 namespace ntx {
 
 class Main;
 
-class BrowseBirthdays : public QWidget {
+class BrowseBirthdays : public BrowseWindow {
     Q_OBJECT
 public:
     // Starts the list on a thread of its own as a child window of the frame, or brings the
-    // open list forward. Returns the list's window.
+    // open list forward. Returns the list (nullptr when the file could not be opened).
     static BrowseBirthdays* start(AppContext& app, Main& frame);
-    // The open list, if any.
-    [[nodiscard]] static BrowseBirthdays* openList();
 
     BrowseBirthdays(AppContext& app, ThreadContext& thread);
-    ~BrowseBirthdays() override;
 
-    [[nodiscard]] BrowseList& list() { return *list_; }
-    [[nodiscard]] std::int64_t recordCount() const { return count_; }
     [[nodiscard]] QString ageLine() const { return ageLine_->text(); }
 
     // The designed column format of the list.
     static const char* const kDesignedFormat;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void runForm(std::uint8_t request, std::function<void(std::uint8_t)> done) override;
+    [[nodiscard]] QColor rowColour(const RecordValues& values) const override;
+    void refresh() override;
+    void beforeForm(std::uint8_t request) override;
 
 private:
-    void open(QMdiSubWindow* window);
-    void build();
     QWidget* buildPanel();
-    void chooseTab(int index);
-    void reloadRows(const KeyPosition* at = nullptr);
-    void refresh();
     void refreshAgeLine();
     void setHiddenColumns();
-    void callForm(std::uint8_t request);
     void copyAddress();
     void startEmail();
     void showPhotograph();
     void showNotes();
     void printPerson();
-    [[nodiscard]] QColor rowColour(const RecordValues& values) const;
     [[nodiscard]] RecordBuffer& person();
 
-    AppContext& app_;
-    ThreadContext& thread_;
-    std::unique_ptr<ProcedureWindow> procedure_;
     LocaleConventions locale_;
-    bool fileOpened_ = false;
-    bool inCall_ = false;
-    std::int64_t count_ = 0;
     bool ageColumnsHidden_ = true;
     bool starColumnHidden_ = true;
-    int tab_ = -1;  // no tab picked yet: the first order is in force
-    QTabBar* tabs_ = nullptr;
-    BrowseList* list_ = nullptr;
-    QLabel* countLabel_ = nullptr;
     QLabel* ageLine_ = nullptr;
     QCheckBox* ageBox_ = nullptr;
     QPushButton* starButton_ = nullptr;

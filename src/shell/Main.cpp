@@ -11,7 +11,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "birthdays/BrowseBirthdays.h"
 #include "data/Globals.h"
+#include "reminders/BrowseReminders.h"
 #include "shell/AboutProgram.h"
 #include "shell/Artwork.h"
 #include "shell/CountCurrentBirthdays.h"
@@ -151,6 +153,10 @@ void Main::connectActions() {
         {"HELPCHECKFORUPDATESONLINE", [this] { checkForUpdates(); }},
         {"CALENDAR", [this] { (void)app_.ui.dates.pickDate("View Calendar", kNoDate); }},
         {"BUPBUT", [this] { backupButton(); }},
+        {"BROWSEBIRTHDAYS", [this] { BrowseBirthdays::start(app_, *this); }},
+        {"BROWSEBUT", [this] { BrowseBirthdays::start(app_, *this); }},
+        {"BROWSEREMINDERS", [this] { BrowseReminders::start(app_, *this); }},
+        {"REMBUT", [this] { BrowseReminders::start(app_, *this); }},
     };
     procedures_ = builtIn;
     for (const auto& [name, action] : actions_) {

@@ -34,6 +34,8 @@ public:
     // Lets a later procedure take over a menu item or toolbar button (by use name without
     // "?"); items without a procedure do nothing.
     void setProcedure(const std::string& useName, std::function<void()> run);
+    // Shows GLO:ANYBIRTHDAYS and GLO:ANYREMINDERS on the toolbar.
+    void refreshCounts();
     // Adds a procedure's window as a child window of the frame.
     QMdiSubWindow* addChildWindow(QWidget* window);
 
@@ -49,7 +51,6 @@ private:
     void run(const std::string& useName);
     void tick();
     void updateMaintenance();
-    void refreshCounts();
     void autoUpdateAges();
     void backupButton();
     void checkForUpdates();
