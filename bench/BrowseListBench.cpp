@@ -21,8 +21,9 @@ namespace {
 
 using namespace ntx;
 
-const char* const kFormat = "50L(2)|M*~Last name~L(1)@s22@41L(2)|M*~First name~L(1)@s25@43L(1)|M*~Month born~L(2)@s10@"
-                            "41C|M*~Born~L(2)@D017B@";
+const char* const kFormat =
+    "50L(2)|M*~Last name~L(1)@s22@41L(2)|M*~First name~L(1)@s25@43L(1)|M*~Month born~L(2)@s10@"
+    "41C|M*~Born~L(2)@D017B@";
 const std::vector<int> kFields = {bir::LASTNAME, bir::FIRSTNAME, bir::MONTHBORN, bir::DOB};
 
 struct Files {
@@ -44,7 +45,8 @@ Files& files() {
 void showFirstPage(BrowseList& list) {
     for (int row = 0; row < 30 && row < list.model().rowCount(); ++row) {
         for (int column = 0; column < list.model().columnCount(); ++column) {
-            benchmark::DoNotOptimize(list.model().data(list.model().index(row, column), Qt::DisplayRole));
+            benchmark::DoNotOptimize(
+                list.model().data(list.model().index(row, column), Qt::DisplayRole));
         }
     }
 }
@@ -61,12 +63,15 @@ void OpenByName_Store(benchmark::State& state) {
 void OpenByName_Bare(benchmark::State& state) {
     for (auto _ : state) {
         SqliteStatement count;
-        count.prepare(files().bare, "SELECT count(*) FROM BDAY WHERE (LASTNAME <> '' OR FIRSTNAME <> '')");
+        count.prepare(files().bare,
+                      "SELECT count(*) FROM BDAY WHERE (LASTNAME <> '' OR FIRSTNAME <> '')");
         count.step();
         SqliteStatement page;
-        page.prepare(files().bare, "SELECT " + selectColumns(birthdayFile()) +
-                                       " FROM BDAY WHERE (LASTNAME <> '' OR FIRSTNAME <> '') ORDER BY LASTNAME COLLATE "
-                                       "NTXNOCASE, FIRSTNAME COLLATE NTXNOCASE, rowid LIMIT 64");
+        page.prepare(
+            files().bare,
+            "SELECT " + selectColumns(birthdayFile()) +
+                " FROM BDAY WHERE (LASTNAME <> '' OR FIRSTNAME <> '') ORDER BY LASTNAME COLLATE "
+                "NTXNOCASE, FIRSTNAME COLLATE NTXNOCASE, rowid LIMIT 64");
         while (page.step() == SQLITE_ROW) benchmark::DoNotOptimize(page.columnText(1));
     }
 }
@@ -83,13 +88,15 @@ void MonthTab_Store(benchmark::State& state) {
 void MonthTab_Bare(benchmark::State& state) {
     for (auto _ : state) {
         SqliteStatement count;
-        count.prepare(files().bare, "SELECT count(*) FROM BDAY WHERE (+MONTHTAG <> 0 OR +DAYBORN <> 0) AND "
-                                    "ntx_month(DOB) = 11");
+        count.prepare(files().bare,
+                      "SELECT count(*) FROM BDAY WHERE (+MONTHTAG <> 0 OR +DAYBORN <> 0) AND "
+                      "ntx_month(DOB) = 11");
         count.step();
         SqliteStatement page;
-        page.prepare(files().bare, "SELECT " + selectColumns(birthdayFile()) +
-                                       " FROM BDAY WHERE (MONTHTAG <> 0 OR DAYBORN <> 0) AND ntx_month(DOB) = 11 "
-                                       "ORDER BY MONTHTAG, DAYBORN, rowid LIMIT 64");
+        page.prepare(files().bare,
+                     "SELECT " + selectColumns(birthdayFile()) +
+                         " FROM BDAY WHERE (MONTHTAG <> 0 OR DAYBORN <> 0) AND ntx_month(DOB) = 11 "
+                         "ORDER BY MONTHTAG, DAYBORN, rowid LIMIT 64");
         while (page.step() == SQLITE_ROW) benchmark::DoNotOptimize(page.columnText(1));
     }
 }
@@ -131,8 +138,9 @@ void reportMemory() {
     const int rows = list.model().rowCount();
     for (int row = 0; row < rows; ++row) benchmark::DoNotOptimize(list.model().rowAt(row));
     const long after = residentKiB();
-    std::printf("\nscrolling through %d people: resident memory %ld KiB before, %ld KiB after (+%ld KiB)\n", rows,
-                before, after, after - before);
+    std::printf(
+        "\nscrolling through %d people: resident memory %ld KiB before, %ld KiB after (+%ld KiB)\n",
+        rows, before, after, after - before);
 }
 
 }  // namespace

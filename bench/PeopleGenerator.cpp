@@ -88,7 +88,8 @@ bool generatePeople(const std::filesystem::path& folder, int count, std::uint32_
 std::filesystem::path benchmarkFolder() {
     const char* env = std::getenv("NATALIX_BENCH_PEOPLE");
     const int people = env != nullptr ? std::atoi(env) : 100000;
-    const auto folder = std::filesystem::temp_directory_path() / ("natalix-bench-" + std::to_string(people));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("natalix-bench-" + std::to_string(people));
     if (!std::filesystem::exists(folder / "BDAY.tps")) {
         std::filesystem::remove_all(folder);
         if (!generatePeople(folder, people)) std::abort();

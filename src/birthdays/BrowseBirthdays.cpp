@@ -27,24 +27,31 @@ namespace {
 constexpr BrowseTab kTabs[] = {
     {"Name", "TAB1", birkey::NameKey, "", bir::LASTNAME, " All Birthdays by Name"},
     {"Age", "TAB2", birkey::ByAgeKey, "", bir::AGE, " Birthdays by Age"},
-    {"Jan", "JAN", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 1)", bir::MONTHTAG, " January only"},
-    {"Feb", "FEB", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 2)", bir::MONTHTAG, " February only"},
+    {"Jan", "JAN", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 1)", bir::MONTHTAG,
+     " January only"},
+    {"Feb", "FEB", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 2)", bir::MONTHTAG,
+     " February only"},
     {"Mar", "MAR", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 3)", bir::MONTHTAG, " March only"},
     {"Apr", "APR", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 4)", bir::MONTHTAG, " April only"},
     {"May", "MAY", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB)  = 5)", bir::MONTHTAG, " May only"},
     {"Jun", "JUN", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 6)", bir::MONTHTAG, " June only"},
-    {"Jul   ", "JUL", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 7)", bir::MONTHTAG, " July only"},
+    {"Jul   ", "JUL", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 7)", bir::MONTHTAG,
+     " July only"},
     {"Aug", "AUG", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 8)", bir::MONTHTAG, " August only"},
-    {"Sep", "SEP", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 9)", bir::MONTHTAG, " September only"},
-    {"Oct", "OCT", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 10)", bir::MONTHTAG, " October only"},
-    {"Nov", "NOV", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 11)", bir::MONTHTAG, " November only"},
-    {"Dec", "DEC", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 12)", bir::MONTHTAG, " December only"},
+    {"Sep", "SEP", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 9)", bir::MONTHTAG,
+     " September only"},
+    {"Oct", "OCT", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 10)", bir::MONTHTAG,
+     " October only"},
+    {"Nov", "NOV", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 11)", bir::MONTHTAG,
+     " November only"},
+    {"Dec", "DEC", birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 12)", bir::MONTHTAG,
+     " December only"},
 };
 
 // The fields the eleven columns show, left to right.
-const std::vector<int> kColumnFields = {bir::LASTNAME, bir::FIRSTNAME, bir::SECONDNAME, bir::MONTHBORN,
-                                        bir::AGE,      bir::ASAT,      bir::DOB,        bir::STAR,
-                                        bir::MAIDENNAME, bir::PLACEBORN, bir::TIMEBORN};
+const std::vector<int> kColumnFields = {
+    bir::LASTNAME, bir::FIRSTNAME, bir::SECONDNAME, bir::MONTHBORN, bir::AGE,     bir::ASAT,
+    bir::DOB,      bir::STAR,      bir::MAIDENNAME, bir::PLACEBORN, bir::TIMEBORN};
 constexpr int kAgeColumn = 4;
 constexpr int kAsAtColumn = 5;
 constexpr int kStarColumn = 7;
@@ -73,7 +80,9 @@ BrowseWindowDesign design() {
             &globals().birthdayListThread};
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QLabel* greyLabel(const QString& text, QWidget* parent, const QString& name = {}) {
     auto* label = new QLabel(text, parent);
@@ -84,7 +93,8 @@ QLabel* greyLabel(const QString& text, QWidget* parent, const QString& name = {}
     return label;
 }
 
-QPushButton* iconButton(const QString& name, const QString& icon, const QString& tip, QWidget* parent) {
+QPushButton* iconButton(const QString& name, const QString& icon, const QString& tip,
+                        QWidget* parent) {
     auto* b = new QPushButton(parent);
     b->setObjectName(name);
     b->setIcon(artworkIcon(icon));
@@ -95,8 +105,10 @@ QPushButton* iconButton(const QString& name, const QString& icon, const QString&
 }  // namespace
 
 const char* const BrowseBirthdays::kDesignedFormat =
-    "50L(2)|M*~Last name~L(1)@s22@41L(2)|M*~First name~L(1)@s25@41L(2)|M*~2nd name~@s25@43L(1)|M*~Month "
-    "born~L(2)@s10@18C|M*~Age~L(2)@N3B@42C|M*~as at...~L(1)@D017B@41C|M*~Born~L(2)@D017B@44L(1)|M*~Star~L(2)@"
+    "50L(2)|M*~Last name~L(1)@s22@41L(2)|M*~First name~L(1)@s25@41L(2)|M*~2nd "
+    "name~@s25@43L(1)|M*~Month "
+    "born~L(2)@s10@18C|M*~Age~L(2)@N3B@42C|M*~as "
+    "at...~L(1)@D017B@41C|M*~Born~L(2)@D017B@44L(1)|M*~Star~L(2)@"
     "s12@41L(2)|M*~Maiden~@s22@71L(2)|M*~Place born~@s65@28L(2)|M*~Time born~@T3B@";
 
 BrowseBirthdays* BrowseBirthdays::start(AppContext& app, Main& frame) {
@@ -104,7 +116,8 @@ BrowseBirthdays* BrowseBirthdays::start(AppContext& app, Main& frame) {
 }
 
 BrowseBirthdays::BrowseBirthdays(AppContext& app, ThreadContext& thread)
-    : BrowseWindow(app, thread, thread.files().birthdays(), design()), locale_(conventionsOfUserLocale()) {
+    : BrowseWindow(app, thread, thread.files().birthdays(), design()),
+      locale_(conventionsOfUserLocale()) {
     auto* ageButton = new QPushButton(QStringLiteral("Show/Hide age as at..."), this);
     ageButton->setObjectName(QStringLiteral("SHOWAGEBUT"));
     starButton_ = new QPushButton(QStringLiteral("Show/Hide Stars"), this);
@@ -147,7 +160,9 @@ BrowseBirthdays::BrowseBirthdays(AppContext& app, ThreadContext& thread)
     });
 }
 
-RecordBuffer& BrowseBirthdays::person() { return record(); }
+RecordBuffer& BrowseBirthdays::person() {
+    return record();
+}
 
 QWidget* BrowseBirthdays::buildPanel() {
     auto* panel = new QGroupBox(this);
@@ -161,12 +176,14 @@ QWidget* BrowseBirthdays::buildPanel() {
         fieldLabels_[f] = label;
         return label;
     };
-    for (int f : {bir::ADD1, bir::ADD2, bir::ADD3, bir::ADD4, bir::ADD5}) grid->addWidget(field(f), row++, 0, 1, 3);
+    for (int f : {bir::ADD1, bir::ADD2, bir::ADD3, bir::ADD4, bir::ADD5})
+        grid->addWidget(field(f), row++, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
     auto* print = iconButton(QStringLiteral("PRTBUT"), QStringLiteral("Printer.ico"), {}, panel);
-    copyButton_ = iconButton(QStringLiteral("CLIPBOARDBUT"), QStringLiteral("copy.ico"),
-                             QStringLiteral("Click to copy address to the Windows Clipboard."), panel);
+    copyButton_ =
+        iconButton(QStringLiteral("CLIPBOARDBUT"), QStringLiteral("copy.ico"),
+                   QStringLiteral("Click to copy address to the Windows Clipboard."), panel);
     auto* photo = iconButton(QStringLiteral("BUTTON9"), QStringLiteral("UserOrg.ico"),
                              QStringLiteral("Click to view selected persons photograph."), panel);
     auto* mail = iconButton(QStringLiteral("INTERNETLINK"), QStringLiteral("MyMail.ico"),
@@ -189,7 +206,8 @@ QWidget* BrowseBirthdays::buildPanel() {
     labelled(QStringLiteral("Mobile:"), QStringLiteral("PHSTRG3"), bir::MOBILEPHONE);
     labelled(QStringLiteral("Fax:"), QStringLiteral("PHSTRG3:2"), bir::FAX);
 
-    grid->addWidget(greyLabel(QStringLiteral("Age today:"), panel, QStringLiteral("AGESTRG")), row, 0);
+    grid->addWidget(greyLabel(QStringLiteral("Age today:"), panel, QStringLiteral("AGESTRG")), row,
+                    0);
     ageLine_ = new QLabel(panel);
     ageLine_->setObjectName(QStringLiteral("LOC:AGESTRING"));
     grid->addWidget(ageLine_, row, 1);
@@ -219,7 +237,8 @@ QWidget* BrowseBirthdays::buildPanel() {
 }
 
 QColor BrowseBirthdays::rowColour(const RecordValues& v) const {
-    if (v.fields[bir::UPDATEAGE].number == 1 || v.fields[bir::SKIPPRINTBIRTH].number == 1) return kGrey;
+    if (v.fields[bir::UPDATEAGE].number == 1 || v.fields[bir::SKIPPRINTBIRTH].number == 1)
+        return kGrey;
     const auto dob = static_cast<Date>(v.fields[bir::DOB].number);
     if (dob > 0 && monthOf(dob) == monthOf(app().ui.clock.today())) return kBlue;
     return {};
@@ -267,7 +286,8 @@ void BrowseBirthdays::runForm(std::uint8_t, std::function<void(std::uint8_t)> do
 
 void BrowseBirthdays::copyAddress() {
     const RecordBuffer& p = person();
-    const std::string day(trimRight(formatDate(*parsePicture("D18"), app().ui.clock.today(), locale_)));
+    const std::string day(
+        trimRight(formatDate(*parsePicture("D18"), app().ui.clock.today(), locale_)));
     std::string clip = day + "\r\n\r\n";
     std::string shown = "          " + day + "||";
     for (int f : {bir::ADD1, bir::ADD2, bir::ADD3, bir::ADD4, bir::ADD5}) {
@@ -286,7 +306,8 @@ void BrowseBirthdays::startEmail() {
     const std::string address(trimRight(person().text(bir::EMAIL)));
     if (address.empty()) {
         const int answer = app().ui.messages.show(
-            {"Please note...", "The selected person does not have an e-mail address.||Do you want to continue?",
+            {"Please note...",
+             "The selected person does not have an e-mail address.||Do you want to continue?",
              MessageIcon::Question, "&Yes|&No", 1});
         if (answer != 1) {
             list_->table()->setFocus();
@@ -301,28 +322,34 @@ void BrowseBirthdays::showPhotograph() {
     const RecordBuffer& p = person();
     const std::string path(trimRight(p.text(bir::PHOTOIMAGEPATH)));
     if (path.empty()) {
-        app().ui.messages.show({"Please note...",
-                               "No photograph to display.||To add select [Change] then the [Photograph] tab.",
-                               MessageIcon::Information});
+        app().ui.messages.show(
+            {"Please note...",
+             "No photograph to display.||To add select [Change] then the [Photograph] tab.",
+             MessageIcon::Information});
         return;
     }
     globals().shownPhotoPath = path;
     globals().shownPhotoName = std::string(cutToCharacters(trimRight(p.text(bir::CLIPNAME)), 45));
     list_->loadHighlighted();
-    callOnThread([this](std::function<void()> done) { Win_ViewImages::run(app(), thread(), this, std::move(done)); });
+    callOnThread([this](std::function<void()> done) {
+        Win_ViewImages::run(app(), thread(), this, std::move(done));
+    });
 }
 
 void BrowseBirthdays::showNotes() {
     list_->loadHighlighted();
-    callOnThread([this](std::function<void()> done) { Win_ViewNotes::run(app(), thread(), this, std::move(done)); });
+    callOnThread([this](std::function<void()> done) {
+        Win_ViewNotes::run(app(), thread(), this, std::move(done));
+    });
 }
 
 void BrowseBirthdays::printPerson() {
     if (person().date(bir::DOB) == 0) {
         app().ui.messages.show({"Please note...",
-                               "No Date of Birth for the selected person.||This report requires that a 'Date Born:' be "
-                               "entered.",
-                               MessageIcon::Information});
+                                "No Date of Birth for the selected person.||This report requires "
+                                "that a 'Date Born:' be "
+                                "entered.",
+                                MessageIcon::Information});
         list_->table()->setFocus();
         return;
     }

@@ -17,7 +17,7 @@ class Main;
 
 class BrowseBirthdays : public BrowseWindow {
     Q_OBJECT
-public:
+  public:
     // Starts the list on a thread of its own as a child window of the frame, or brings the
     // open list forward. Returns the list (nullptr when the file could not be opened).
     static BrowseBirthdays* start(AppContext& app, Main& frame);
@@ -29,13 +29,13 @@ public:
     // The designed column format of the list.
     static const char* const kDesignedFormat;
 
-protected:
+  protected:
     void runForm(std::uint8_t request, std::function<void(std::uint8_t)> done) override;
     [[nodiscard]] QColor rowColour(const RecordValues& values) const override;
     void refresh() override;
     void beforeForm(std::uint8_t request) override;
 
-private:
+  private:
     QWidget* buildPanel();
     void refreshAgeLine();
     void setHiddenColumns();

@@ -14,12 +14,17 @@ bool SystemDragSetting::showContentsWhileDragging() const {
 }
 
 void SystemDragSetting::setShowContentsWhileDragging(bool on) {
-    SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on ? 1 : 0, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on ? 1 : 0, nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 #else
-bool SystemDragSetting::showContentsWhileDragging() const { return kept_; }
+bool SystemDragSetting::showContentsWhileDragging() const {
+    return kept_;
+}
 
-void SystemDragSetting::setShowContentsWhileDragging(bool on) { kept_ = on; }
+void SystemDragSetting::setShowContentsWhileDragging(bool on) {
+    kept_ = on;
+}
 #endif
 
 }  // namespace ntx

@@ -7,7 +7,7 @@
 namespace ntx {
 
 class DragSetting {
-public:
+  public:
     virtual ~DragSetting() = default;
     [[nodiscard]] virtual bool showContentsWhileDragging() const = 0;
     // Changes the setting for the whole desktop (and the user's profile where there is one).
@@ -16,11 +16,11 @@ public:
 
 // The setting of this machine: the system's on Windows, a kept value elsewhere.
 class SystemDragSetting : public DragSetting {
-public:
+  public:
     [[nodiscard]] bool showContentsWhileDragging() const override;
     void setShowContentsWhileDragging(bool on) override;
 
-private:
+  private:
     bool kept_ = true;
 };
 

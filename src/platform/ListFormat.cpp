@@ -6,7 +6,7 @@ namespace ntx {
 namespace {
 
 class ColumnReader {
-public:
+  public:
     explicit ColumnReader(std::string_view s) : s_(s) {}
 
     bool atEnd() const { return pos_ >= s_.size(); }
@@ -28,7 +28,8 @@ public:
             if (end == std::string_view::npos) return std::nullopt;
             c.heading = std::string(s_.substr(pos_ + 1, end - pos_ - 1));
             pos_ = end + 1;
-            if (pos_ < s_.size() && s_[pos_] != '@' && !alignment(c.headingAlignment, c.headingIndent)) {
+            if (pos_ < s_.size() && s_[pos_] != '@' &&
+                !alignment(c.headingAlignment, c.headingIndent)) {
                 return std::nullopt;
             }
         }
@@ -41,7 +42,7 @@ public:
         return c;
     }
 
-private:
+  private:
     bool number(int& value) {
         const std::size_t start = pos_;
         value = 0;
@@ -54,10 +55,17 @@ private:
     bool alignment(ColumnAlignment& a, int& indent) {
         if (pos_ >= s_.size()) return false;
         switch (s_[pos_]) {
-            case 'L': a = ColumnAlignment::Left; break;
-            case 'C': a = ColumnAlignment::Centre; break;
-            case 'R': a = ColumnAlignment::Right; break;
-            default: return false;
+            case 'L':
+                a = ColumnAlignment::Left;
+                break;
+            case 'C':
+                a = ColumnAlignment::Centre;
+                break;
+            case 'R':
+                a = ColumnAlignment::Right;
+                break;
+            default:
+                return false;
         }
         ++pos_;
         indent = 0;

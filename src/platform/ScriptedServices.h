@@ -11,7 +11,7 @@
 namespace ntx {
 
 class ScriptedDatePicker : public DatePicker {
-public:
+  public:
     struct Request {
         std::string title;
         Date start;
@@ -28,7 +28,7 @@ public:
 };
 
 class ScriptedFileDialog : public FileDialog {
-public:
+  public:
     struct Request {
         std::string title, folder, filters;
     };
@@ -45,14 +45,14 @@ public:
 };
 
 class RecordingClipboard : public Clipboard {
-public:
+  public:
     void setText(const std::string& text) override { contents = text; }
     [[nodiscard]] std::string text() const override { return contents; }
     std::string contents;
 };
 
 class RecordingShell : public Shell {
-public:
+  public:
     bool open(const std::string& address) override {
         opened.push_back(address);
         return succeeds;
@@ -62,23 +62,24 @@ public:
 };
 
 class RecordingHelp : public HelpService {
-public:
+  public:
     void showContents() override { asked.push_back("contents"); }
     void showTopic(const std::string& topic) override { asked.push_back("topic:" + topic); }
-    void lookUpKeyword(const std::string& keyword, const std::string&, const std::string&) override {
+    void lookUpKeyword(const std::string& keyword, const std::string&,
+                       const std::string&) override {
         asked.push_back("keyword:" + keyword);
     }
     std::vector<std::string> asked;
 };
 
 class RecordingPrinterSetup : public PrinterSetup {
-public:
+  public:
     void showPrinterSetup() override { ++shown; }
     int shown = 0;
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(Date day = composeDate(12, 11, 2026), Time time = composeTime(9, 30))
         : day_(day), time_(time) {}
     [[nodiscard]] Date today() const override { return day_; }
@@ -88,7 +89,7 @@ public:
         time_ = time;
     }
 
-private:
+  private:
     Date day_;
     Time time_;
 };
@@ -104,7 +105,9 @@ struct ScriptedUi {
     RecordingPrinterSetup printer;
     FixedClock clock;
 
-    UiServices services() { return {messages, dates, files, clipboard, shell, help, printer, clock}; }
+    UiServices services() {
+        return {messages, dates, files, clipboard, shell, help, printer, clock};
+    }
 };
 
 }  // namespace ntx

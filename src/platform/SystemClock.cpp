@@ -10,7 +10,8 @@ namespace {
 std::tm localNow(int& hundredths) {
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
     hundredths = static_cast<int>((ms % 1000) / 10);
     std::tm local{};
     localtime_r(&t, &local);

@@ -14,7 +14,7 @@
 namespace ntx {
 
 class DatePicker {
-public:
+  public:
     virtual ~DatePicker() = default;
     // Shows the calendar titled `title`, opening on `start` (today when 0). Returns the
     // chosen date, or nothing when the user cancelled.
@@ -22,7 +22,7 @@ public:
 };
 
 class FileDialog {
-public:
+  public:
     virtual ~FileDialog() = default;
     // Asks for an existing file. `filters` are "Description (*.a *.b)" entries separated
     // by ";;". Returns the chosen path, or nothing when the user cancelled.
@@ -31,14 +31,14 @@ public:
 };
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void setText(const std::string& text) = 0;
     [[nodiscard]] virtual std::string text() const = 0;
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a web address or a "mailto:" link with the desktop's handler (never through a
     // command shell). Returns false when nothing could open it.
@@ -46,7 +46,7 @@ public:
 };
 
 class HelpService {
-public:
+  public:
     virtual ~HelpService() = default;
     // The help file's table of contents.
     virtual void showContents() = 0;
@@ -59,14 +59,14 @@ public:
 };
 
 class PrinterSetup {
-public:
+  public:
     virtual ~PrinterSetup() = default;
     // The printer set-up dialog; the choices made there apply to what is printed later.
     virtual void showPrinterSetup() = 0;
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     [[nodiscard]] virtual Date today() const = 0;
     [[nodiscard]] virtual Time now() const = 0;
@@ -74,7 +74,7 @@ public:
 
 // The local date and time of the machine.
 class SystemClock : public Clock {
-public:
+  public:
     [[nodiscard]] Date today() const override;
     [[nodiscard]] Time now() const override;
 };

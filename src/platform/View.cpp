@@ -38,8 +38,9 @@ void View::setStartFromBuffer() {
     cursor_ = KeyPosition{file_.buffer().values(), 0};
 }
 
-std::string View::whereClause(const KeyPosition* from, bool backward, std::vector<int>& positionParams,
-                              bool forCount, bool inclusive) const {
+std::string View::whereClause(const KeyPosition* from, bool backward,
+                              std::vector<int>& positionParams, bool forCount,
+                              bool inclusive) const {
     std::vector<std::string> terms;
     // A count needs no order. Without a filter it counts the key's index alone; with one,
     // every record must be read anyway, and reading the table in its own order is far
@@ -76,7 +77,7 @@ int View::bindCommon(SqliteStatement& stmt) const {
 }
 
 std::optional<std::vector<ViewRow>> View::runRows(const std::string& sql, const KeyPosition* from,
-                                                 const std::vector<int>& positionParams) {
+                                                  const std::vector<int>& positionParams) {
     std::vector<ViewRow> rows;
     SqliteStatement stmt;
     int rc = stmt.prepare(file_.database(), sql);
@@ -96,7 +97,8 @@ std::optional<std::vector<ViewRow>> View::runRows(const std::string& sql, const 
     return rows;
 }
 
-std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool backward, std::size_t limit) {
+std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool backward,
+                                                   std::size_t limit) {
     if (!valid_) return std::vector<ViewRow>{};
     if (!file_.isOpen()) {
         file_.reportReadError("the file is not open");
@@ -104,8 +106,9 @@ std::optional<std::vector<ViewRow>> View::readRows(const KeyPosition* from, bool
     }
     std::vector<int> positionParams;
     const std::string sql = "SELECT " + selectColumns(file_.def()) + " FROM " +
-                            quoteIdentifier(file_.def().label) + whereClause(from, backward, positionParams) +
-                            " " + key_.orderBy(backward) + " LIMIT " + std::to_string(limit);
+                            quoteIdentifier(file_.def().label) +
+                            whereClause(from, backward, positionParams) + " " +
+                            key_.orderBy(backward) + " LIMIT " + std::to_string(limit);
     return runRows(sql, from, positionParams);
 }
 
@@ -116,9 +119,10 @@ std::optional<std::vector<ViewRow>> View::readRowsAt(std::int64_t offset, std::s
         return std::nullopt;
     }
     std::vector<int> unused;
-    const std::string sql = "SELECT " + selectColumns(file_.def()) + " FROM " + quoteIdentifier(file_.def().label) +
-                            whereClause(nullptr, false, unused) + " " + key_.orderBy(false) + " LIMIT " +
-                            std::to_string(limit) + " OFFSET " + std::to_string(std::max<std::int64_t>(offset, 0));
+    const std::string sql =
+        "SELECT " + selectColumns(file_.def()) + " FROM " + quoteIdentifier(file_.def().label) +
+        whereClause(nullptr, false, unused) + " " + key_.orderBy(false) + " LIMIT " +
+        std::to_string(limit) + " OFFSET " + std::to_string(std::max<std::int64_t>(offset, 0));
     return runRows(sql, nullptr, unused);
 }
 
@@ -131,8 +135,9 @@ std::int64_t View::countBefore(const KeyPosition& at) {
     // The records before `at` are those after it when reading backward.
     std::vector<int> positionParams;
     SqliteStatement stmt;
-    int rc = stmt.prepare(file_.database(), "SELECT count(*) FROM " + quoteIdentifier(file_.def().label) +
-                                                whereClause(&at, true, positionParams, false, false));
+    int rc = stmt.prepare(file_.database(),
+                          "SELECT count(*) FROM " + quoteIdentifier(file_.def().label) +
+                              whereClause(&at, true, positionParams, false, false));
     if (rc == SQLITE_OK) {
         const int next = bindCommon(stmt);
         key_.bindComponents(stmt, next, positionParams, at);

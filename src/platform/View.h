@@ -60,7 +60,8 @@ class View {
     [[nodiscard]] std::int64_t countBefore(const KeyPosition& at);
 
     // Up to `limit` rows starting `offset` rows from the top of the view.
-    [[nodiscard]] std::optional<std::vector<ViewRow>> readRowsAt(std::int64_t offset, std::size_t limit);
+    [[nodiscard]] std::optional<std::vector<ViewRow>> readRowsAt(std::int64_t offset,
+                                                                 std::size_t limit);
 
     // Up to `limit` rows after `from` (from the top or bottom when null) in the direction.
     [[nodiscard]] std::optional<std::vector<ViewRow>> readRows(const KeyPosition* from,
@@ -70,8 +71,9 @@ class View {
     bool step(bool backward);
     // `inclusive`: for a place given by starting values, whether records with exactly
     // those key values are included.
-    std::string whereClause(const KeyPosition* from, bool backward, std::vector<int>& positionParams,
-                            bool forCount = false, bool inclusive = true) const;
+    std::string whereClause(const KeyPosition* from, bool backward,
+                            std::vector<int>& positionParams, bool forCount = false,
+                            bool inclusive = true) const;
     int bindCommon(SqliteStatement& stmt) const;
     std::optional<std::vector<ViewRow>> runRows(const std::string& sql, const KeyPosition* from,
                                                 const std::vector<int>& positionParams);

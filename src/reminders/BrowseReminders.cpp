@@ -15,7 +15,8 @@ namespace {
 
 constexpr BrowseTab kTabs[] = {
     {"All by Date", "TAB:4", remkey::DateKey, "", rem::DATE, " All by Date"},
-    {" All by Description", "TAB:3", remkey::DescriptionKey, "", rem::DESCRIPTION, " All by Description"},
+    {" All by Description", "TAB:3", remkey::DescriptionKey, "", rem::DESCRIPTION,
+     " All by Description"},
     {"Jan", "TAB4", remkey::DateKey, "(MONTH(REM:Date) = 1)", rem::DATE, " January only"},
     {"Feb", "TAB5", remkey::DateKey, "(MONTH(REM:Date) = 2)", rem::DATE, " February only"},
     {"Mar", "TAB6", remkey::DateKey, "(MONTH(REM:Date) = 3)", rem::DATE, " March only"},
@@ -56,7 +57,8 @@ BrowseWindowDesign design() {
 }  // namespace
 
 const char* const BrowseReminders::kDesignedFormat =
-    "40L(1)|M*~Date~L(2)@D017B@35R(4)|M*~Time~L(2)@T3-B@144L(2)|M*~Description~@s45@180L(2)|M*~Comment~@s45@";
+    "40L(1)|M*~Date~L(2)@D017B@35R(4)|M*~Time~L(2)@T3-B@144L(2)|M*~Description~@s45@180L(2)|M*~"
+    "Comment~@s45@";
 
 BrowseReminders* BrowseReminders::start(AppContext& app, Main& frame) {
     return startIn(app, frame.mdiArea(), theList);
@@ -105,7 +107,9 @@ QColor BrowseReminders::rowColour(const RecordValues& v) const {
     return {};
 }
 
-void BrowseReminders::refresh() { notes_->setPlainText(QString::fromStdString(record().memo())); }
+void BrowseReminders::refresh() {
+    notes_->setPlainText(QString::fromStdString(record().memo()));
+}
 
 // The main frame's toolbar shows the new count of this month's reminders at once.
 void BrowseReminders::afterClose() {

@@ -15,7 +15,7 @@ class Main;
 
 class BrowseReminders : public BrowseWindow {
     Q_OBJECT
-public:
+  public:
     // Starts the list on a thread of its own as a child window of the frame, or brings the
     // open list forward. Returns the list (nullptr when the file could not be opened).
     static BrowseReminders* start(AppContext& app, Main& frame);
@@ -24,13 +24,13 @@ public:
 
     static const char* const kDesignedFormat;
 
-protected:
+  protected:
     void runForm(std::uint8_t request, std::function<void(std::uint8_t)> done) override;
     [[nodiscard]] QColor rowColour(const RecordValues& values) const override;
     void refresh() override;
     void afterClose() override;
 
-private:
+  private:
     QPlainTextEdit* notes_ = nullptr;
 };
 

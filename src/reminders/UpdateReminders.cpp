@@ -42,11 +42,13 @@ void UpdateReminders::run(AppContext& app, ThreadContext& thread, QWidget* owner
 
 UpdateReminders::UpdateReminders(AppContext& app, ThreadContext& thread, QWidget* owner,
                                  std::function<void(std::uint8_t)> done)
-    : UpdateForm(app, thread, thread.files().reminders(), "UpdateReminders", owner, std::move(done)) {
+    : UpdateForm(app, thread, thread.files().reminders(), "UpdateReminders", owner,
+                 std::move(done)) {
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setWindowIcon(artworkIcon(QStringLiteral("Reminder3.ico")));
     setWindowTitle(QStringLiteral("Update Reminders"));
-    setCaptions(QStringLiteral("Add Reminder"), QStringLiteral("Edit Reminder"), QStringLiteral("View Record"));
+    setCaptions(QStringLiteral("Add Reminder"), QStringLiteral("Edit Reminder"),
+                QStringLiteral("View Record"));
     setHelp("UpdateRemember", "Update Reminders");
     setDesignedSize(QSize(345, 219));
     build();
@@ -59,17 +61,21 @@ void UpdateReminders::build() {
     tabs->addTab(tab, QStringLiteral("Reminder"));
     auto* grid = new QGridLayout(tab);
 
-    auto* description = bindEntry(entry(tab, "REM:DESCRIPTION", "Describe what to remember."), rem::DESCRIPTION, "s45");
+    auto* description = bindEntry(entry(tab, "REM:DESCRIPTION", "Describe what to remember."),
+                                  rem::DESCRIPTION, "s45");
     auto* date = bindEntry(entry(tab, "REM:DATE"), rem::DATE, "D17");
     auto* calendar = new QPushButton(QStringLiteral("..."), tab);
     calendar->setObjectName(QStringLiteral("CALENDAR"));
     calendar->setAutoDefault(false);
     auto* month = bindDisplay(entry(tab, "REM:MONTHIS:2"), rem::MONTHIS, "s10");
     month->setFrame(false);
-    auto* time = bindEntry(entry(tab, "REM:THETIME", "     (Leave blank if not applicable)"), rem::THETIME, "T3B");
-    auto* comment = bindEntry(entry(tab, "REM:COMMENT", "Any comment, place, price whatever ?"), rem::COMMENT, "s45");
-    auto* exclude = bindCheck(new QCheckBox(QStringLiteral(" Tick to e&xclude from printed reports."), tab),
-                              rem::EXCLUDEFROMPRINT);
+    auto* time = bindEntry(entry(tab, "REM:THETIME", "     (Leave blank if not applicable)"),
+                           rem::THETIME, "T3B");
+    auto* comment = bindEntry(entry(tab, "REM:COMMENT", "Any comment, place, price whatever ?"),
+                              rem::COMMENT, "s45");
+    auto* exclude =
+        bindCheck(new QCheckBox(QStringLiteral(" Tick to e&xclude from printed reports."), tab),
+                  rem::EXCLUDEFROMPRINT);
     exclude->setObjectName(QStringLiteral("REM:EXCLUDEFROMPRINT"));
     exclude->setToolTip(QStringLiteral("Tick to exclude from reports."));
     auto* notes = bindMemo(new QPlainTextEdit(tab));
@@ -132,7 +138,8 @@ void UpdateReminders::fieldAccepted(int field) {
 
 bool UpdateReminders::checkEntries() {
     if (isBlank(record().text(rem::DESCRIPTION))) {
-        app().ui.messages.show({"Please note...", "A 'Reminder Description' is required.", MessageIcon::Warning});
+        app().ui.messages.show(
+            {"Please note...", "A 'Reminder Description' is required.", MessageIcon::Warning});
         moveFocusTo(entryOf(rem::DESCRIPTION));
         return false;
     }

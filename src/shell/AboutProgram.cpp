@@ -1,10 +1,10 @@
 #include "shell/AboutProgram.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "shell/Artwork.h"
 #include "shell/Maker.h"
@@ -21,7 +21,10 @@ AboutProgram* AboutProgram::start(AppContext& app, QWidget* frame) {
 }
 
 AboutProgram::AboutProgram(AppContext& app, ThreadContext& thread, QWidget* frame)
-    : QDialog(frame), app_(app), thread_(thread), procedure_("AboutProgram", thread, app.settings, this, false) {
+    : QDialog(frame),
+      app_(app),
+      thread_(thread),
+      procedure_("AboutProgram", thread, app.settings, this, false) {
     setObjectName(QStringLiteral("AboutProgram"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About..."));
@@ -51,13 +54,15 @@ void AboutProgram::build() {
         l->setFont(QFont(font, size));
         return l;
     };
-    auto* version = label(QStringLiteral("STRING7"), QString::fromLatin1(kVersionText), QStringLiteral("Arial"), 9);
+    auto* version = label(QStringLiteral("STRING7"), QString::fromLatin1(kVersionText),
+                          QStringLiteral("Arial"), 9);
     auto* link = new QPushButton(QString::fromLatin1(kMakerWebSite), this);
     link->setObjectName(QStringLiteral("INTERNETLINK"));
     link->setToolTip(QStringLiteral("Click to visit our web site"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
-    auto* name = label(QStringLiteral("STRING11:2"), QStringLiteral("Natalix"), QStringLiteral("Times New Roman"), 24);
+    auto* name = label(QStringLiteral("STRING11:2"), QStringLiteral("Natalix"),
+                       QStringLiteral("Times New Roman"), 24);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("CLOSE"));
     close->setDefault(true);
@@ -68,9 +73,11 @@ void AboutProgram::build() {
     licence->setObjectName(QStringLiteral("BUTTON2"));
     licence->setToolTip(QStringLiteral("View Licence Agreement"));
     licence->setFont(QFont(QStringLiteral("Arial")));
-    auto* years = label(QStringLiteral("STRING12"), QStringLiteral("2011 - 2026  The Natalix developers"),
-                        QStringLiteral("Arial"), 8);
-    auto* name2 = label(QStringLiteral("STRING11:3"), QStringLiteral("Natalix"), QStringLiteral("Times New Roman"), 14);
+    auto* years =
+        label(QStringLiteral("STRING12"), QStringLiteral("2011 - 2026  The Natalix developers"),
+              QStringLiteral("Arial"), 8);
+    auto* name2 = label(QStringLiteral("STRING11:3"), QStringLiteral("Natalix"),
+                        QStringLiteral("Times New Roman"), 14);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(logo, 0, 0, 2, 1);
@@ -100,7 +107,8 @@ void AboutProgram::showLicence() {
 
 // Losing the focus closes the window, except to its own licence viewer.
 bool AboutProgram::event(QEvent* e) {
-    if (e->type() == QEvent::WindowDeactivate && !inLicence_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    if (e->type() == QEvent::WindowDeactivate && !inLicence_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     return QDialog::event(e);
 }
 

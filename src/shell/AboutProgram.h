@@ -14,18 +14,18 @@ namespace ntx {
 
 class AboutProgram : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Starts the window on a thread of its own, over `frame`.
     static AboutProgram* start(AppContext& app, QWidget* frame);
 
     AboutProgram(AppContext& app, ThreadContext& thread, QWidget* frame);
     ~AboutProgram() override;
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void build();
     void showLicence();
 

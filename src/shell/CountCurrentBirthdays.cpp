@@ -9,8 +9,9 @@ namespace ntx {
 void CountCurrentBirthdays::run(ThreadContext& thread, Date today) {
     globals().anyBirthdays.clear();
     globals().birthdayCount = 0;
-    const MonthCountResult r = countThisMonth(thread, thread.files().birthdays(),
-                                              {"CountCurrentBirthdays", birkey::MonthKey, "BIR:DOB", "  Birthdays for "}, today);
+    const MonthCountResult r = countThisMonth(
+        thread, thread.files().birthdays(),
+        {"CountCurrentBirthdays", birkey::MonthKey, "BIR:DOB", "  Birthdays for "}, today);
     globals().anyBirthdays = r.text;
     globals().birthdayCount = r.count;
 }

@@ -7,7 +7,7 @@
 namespace ntx {
 
 class CountCurrentReminders {
-public:
+  public:
     // `today` gives the month; the thread's own files are used.
     static void run(ThreadContext& thread, Date today);
 };

@@ -31,14 +31,16 @@ QString objectNameOf(const char* useName) {
     return name;
 }
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // The toolbar with "MainBG.bmp" behind its buttons.
 class PictureToolBar : public QToolBar {
-public:
+  public:
     using QToolBar::QToolBar;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
         p.drawTiledPixmap(rect(), artworkPicture(QStringLiteral("MainBG.bmp")));
@@ -75,7 +77,9 @@ Main::Main(AppContext& app, ThreadContext& thread, QWidget* parent)
     connect(f1, &QShortcut::activated, this, &Main::contextHelp);
 }
 
-Main::~Main() { procedure_.close(); }
+Main::~Main() {
+    procedure_.close();
+}
 
 void Main::buildMenus() {
     std::map<int, QMenu*> menus;
@@ -90,7 +94,8 @@ void Main::buildMenus() {
         } else {
             if (e.number == -43) menus.at(e.parent)->addSeparator();
             action = menus.at(e.parent)->addAction(QString::fromUtf8(e.caption));
-            if (*e.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+            if (*e.shortcut != '\0')
+                action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
         }
         action->setObjectName(objectNameOf(e.useName));
         action->setStatusTip(QString::fromUtf8(e.tip));
@@ -116,7 +121,8 @@ void Main::buildToolbar() {
             (name == QLatin1String("GLO:ANYREMINDERS") ? reminders_ : birthdays_) = label;
             continue;
         }
-        QAction* action = bar->addAction(artworkIcon(QString::fromLatin1(e.icon)), QString::fromUtf8(e.text));
+        QAction* action =
+            bar->addAction(artworkIcon(QString::fromLatin1(e.icon)), QString::fromUtf8(e.text));
         action->setObjectName(name);
         action->setToolTip(QString::fromUtf8(e.tip));
         action->setStatusTip(QString::fromUtf8(e.tip));
@@ -148,7 +154,10 @@ void Main::connectActions() {
         {"CASCADE", [this] { mdi_->cascadeSubWindows(); }},
         {"ARRANGE", [this] { arrangeIcons(); }},
         {"HELPINDEX", [this] { app_.ui.help.showContents(); }},
-        {"HELPQUICKHELP", [this] { app_.ui.help.lookUpKeyword("Tour Browse Birthdays", "Help topic", "Not found"); }},
+        {"HELPQUICKHELP",
+         [this] {
+             app_.ui.help.lookUpKeyword("Tour Browse Birthdays", "Help topic", "Not found");
+         }},
         {"HELPABOUTTHISPROGRAM", [this] { showAbout(); }},
         {"HELPCHECKFORUPDATESONLINE", [this] { checkForUpdates(); }},
         {"CALENDAR", [this] { (void)app_.ui.dates.pickDate("View Calendar", kNoDate); }},
@@ -232,17 +241,21 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Main::autoUpdateAges() {
-    const int answer = app_.ui.messages.show(
-        {"Auto age update...",
-         "- Frequent updates are not necessary as this age is stored in 'Years' only.|- Ages will be "
-         "re-calculated using the current date (System Date).|- Records set as being excluded from 'Auto Age "
-         "Updates' will remain unchanged.||  Once started please wait until the 'Complete' message is displayed.|",
-         MessageIcon::Information, "&Continue|&Abort", 1});
+    const int answer =
+        app_.ui.messages.show({"Auto age update...",
+                               "- Frequent updates are not necessary as this age is stored in "
+                               "'Years' only.|- Ages will be "
+                               "re-calculated using the current date (System Date).|- Records set "
+                               "as being excluded from 'Auto Age "
+                               "Updates' will remain unchanged.||  Once started please wait until "
+                               "the 'Complete' message is displayed.|",
+                               MessageIcon::Information, "&Continue|&Abort", 1});
     if (answer == 1) {
         run("UpdateAges");
         return;
     }
-    app_.ui.messages.show({"Aborted by user...", "No changes have been made.", MessageIcon::Information});
+    app_.ui.messages.show(
+        {"Aborted by user...", "No changes have been made.", MessageIcon::Information});
 }
 
 void Main::backupButton() {
@@ -260,8 +273,9 @@ void Main::backupButton() {
 }
 
 void Main::checkForUpdates() {
-    app_.ui.messages.show(
-        {"Please note...", "You must be connected to the Internet to use this option.", MessageIcon::Information});
+    app_.ui.messages.show({"Please note...",
+                           "You must be connected to the Internet to use this option.",
+                           MessageIcon::Information});
     app_.ui.shell.open(kUpdatesPage);
 }
 
@@ -295,7 +309,9 @@ void Main::contextHelp() {
     app_.ui.help.showContents();
 }
 
-void Main::showAbout() { AboutProgram::start(app_, this); }
+void Main::showAbout() {
+    AboutProgram::start(app_, this);
+}
 
 void Main::closeEvent(QCloseEvent* event) {
     timer_.stop();

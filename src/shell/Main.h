@@ -19,7 +19,7 @@ namespace ntx {
 
 class Main : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Runs on `thread`, the program's first thread.
     Main(AppContext& app, ThreadContext& thread, QWidget* parent = nullptr);
     ~Main() override;
@@ -39,11 +39,11 @@ public:
     // Adds a procedure's window as a child window of the frame.
     QMdiSubWindow* addChildWindow(QWidget* window);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();

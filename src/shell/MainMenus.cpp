@@ -21,18 +21,23 @@ constexpr FrameMenuEntry kMenus[] = {
     {-15, -13, false, "Birthdays by Month (Notes included)", "?REPORTSMONTHINCLUDENOTES", "", ""},
     {-16, -13, false, "All Birthdays by Name (Notes excluded)", "?RPTBYNAME", "", ""},
     {-17, -13, false, "All Birthdays by Name (Notes included)", "?RPTSNOTESINCLU", "", ""},
-    {-18, -13, false, "Birthdays for a Selected Month Only (Notes excluded)", "?RPTSBIRSELECTMONTH", "", ""},
-    {-19, -13, false, "Birthdays for a Selected Month Only (Notes included)", "?REPORTSSELLMONTHDETAIL", "", ""},
+    {-18, -13, false, "Birthdays for a Selected Month Only (Notes excluded)", "?RPTSBIRSELECTMONTH",
+     "", ""},
+    {-19, -13, false, "Birthdays for a Selected Month Only (Notes included)",
+     "?REPORTSSELLMONTHDETAIL", "", ""},
     {-20, -13, false, "Birthday Book (Notes excluded)", "?RPTSBIRTHDAYSBOOEXCLU", "", ""},
     {-21, -13, false, "Birthday Book (Notes included)", "?RPTSBIRTHDAYSBOOKINCLU", "", ""},
-    {-22, -13, false, "Current age - Ages (in Years, Months) as at Today", "?REPORTSBIRTHDAYSAGESTODAY", "", ""},
+    {-22, -13, false, "Current age - Ages (in Years, Months) as at Today",
+     "?REPORTSBIRTHDAYSAGESTODAY", "", ""},
     {-23, -13, false, "Data Integrity Birthday Report", "?REPORTSBIRTHDAYSEXCLU", "", ""},
     {-24, -13, false, "Address Labels (Avery letter)", "?REPORTSLABELSAVERYLETTER", "", ""},
     {-25, -12, true, "Reminders", "?REPORTSREMINDERS", "", ""},
     {-26, -25, false, "All Reminders (Notes excluded)", "?REPORTSBRIEFRPT", "", ""},
     {-27, -25, false, "All Reminders (Notes included)", "?REPORTSREMINDERSDETAILEDRPT", "", ""},
-    {-28, -25, false, "Reminders for a Selected Month Only (Notes excluded)", "?REPORTSBRIEFSELMTH", "", ""},
-    {-29, -25, false, "Reminders for a Selected Month Only (Notes included)", "?REPORTSDETAILFORSELMTH", "", ""},
+    {-28, -25, false, "Reminders for a Selected Month Only (Notes excluded)", "?REPORTSBRIEFSELMTH",
+     "", ""},
+    {-29, -25, false, "Reminders for a Selected Month Only (Notes included)",
+     "?REPORTSDETAILFORSELMTH", "", ""},
     {-30, -12, true, "Phone and E-Mail Reports", "?REPORTSOTHEERREPORTS", "", ""},
     {-31, -30, false, "Phone Number List", "?REPORTSBIRTHDAYSPHONENUMBERLISTING", "", ""},
     {-32, -30, false, "E-Mail Address List", "?REPORTSOTHERREPORTSEMAILLIST", "", ""},
@@ -60,7 +65,11 @@ constexpr FrameToolEntry kTools[] = {
 
 }  // namespace
 
-std::span<const FrameMenuEntry> frameMenus() { return kMenus; }
-std::span<const FrameToolEntry> frameTools() { return kTools; }
+std::span<const FrameMenuEntry> frameMenus() {
+    return kMenus;
+}
+std::span<const FrameToolEntry> frameTools() {
+    return kTools;
+}
 
 }  // namespace ntx

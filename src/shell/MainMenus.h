@@ -7,13 +7,13 @@
 namespace ntx {
 
 struct FrameMenuEntry {
-    int number;           // control number: -1, -2, ... in menu order
-    int parent;           // number of the menu it belongs to; 0 for the menu bar
+    int number;  // control number: -1, -2, ... in menu order
+    int parent;  // number of the menu it belongs to; 0 for the menu bar
     bool isMenu;
     const char* caption;
-    const char* useName;  // "?FILEMENU"
-    const char* tip;      // shown in the status bar's first zone; may be empty
-    const char* shortcut; // keyboard shortcut, empty when none
+    const char* useName;   // "?FILEMENU"
+    const char* tip;       // shown in the status bar's first zone; may be empty
+    const char* shortcut;  // keyboard shortcut, empty when none
 };
 
 struct FrameToolEntry {

@@ -7,12 +7,13 @@
 namespace ntx {
 
 std::string monthCountText(std::int32_t count, const char* label, int month) {
-    const std::string text = std::to_string(count) + label + std::string(trimRight(monthName(month)));
+    const std::string text =
+        std::to_string(count) + label + std::string(trimRight(monthName(month)));
     return std::string(cutToCharacters(text, 30));
 }
 
-MonthCountResult countThisMonth(ThreadContext& thread, FileAccessManager& file, const MonthCountSettings& settings,
-                                Date today) {
+MonthCountResult countThisMonth(ThreadContext& thread, FileAccessManager& file,
+                                const MonthCountSettings& settings, Date today) {
     MonthCountResult result;
     thread.errors().registerProcedure(settings.procedure);
     thread.takeRequest();
@@ -22,8 +23,8 @@ MonthCountResult countThisMonth(ThreadContext& thread, FileAccessManager& file, 
         View all(file, {settings.key});
         const std::int64_t read = all.count();
         if (read > 0) {
-            ViewOptions o{settings.key, "MONTH(" + std::string(settings.dateField) + ") = " +
-                                            std::to_string(monthOf(today))};
+            ViewOptions o{settings.key, "MONTH(" + std::string(settings.dateField) +
+                                            ") = " + std::to_string(monthOf(today))};
             View matching(file, o);
             const std::int64_t n = matching.count();
             if (n >= 0) {

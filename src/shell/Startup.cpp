@@ -32,12 +32,15 @@ int Startup::run(Parts& parts, const std::function<void(Main&)>& frameOpened) {
         return 1;
     }
     switch (parts.instance.acquire()) {
-        case SingleInstance::Result::Obtained: break;
+        case SingleInstance::Result::Obtained:
+            break;
         case SingleInstance::Result::OtherCopyRuns:
             // The running copy brings its frame forward; this copy opens nothing.
             parts.instance.askRunningCopyToShow();
             return 0;
-        case SingleInstance::Result::Failed: plainMessage(parts.ui.messages, "Wait failed"); return 1;
+        case SingleInstance::Result::Failed:
+            plainMessage(parts.ui.messages, "Wait failed");
+            return 1;
     }
 
     const bool dragWasOn = parts.drag.showContentsWhileDragging();
@@ -48,7 +51,8 @@ int Startup::run(Parts& parts, const std::function<void(Main&)>& frameOpened) {
         FocusColouring focusColouring;
         Main frame(app, first);
         frame.setAttribute(Qt::WA_QuitOnClose);
-        QObject::connect(&parts.instance, &SingleInstance::showRequested, &frame, [&frame] { bringToFront(&frame); });
+        QObject::connect(&parts.instance, &SingleInstance::showRequested, &frame,
+                         [&frame] { bringToFront(&frame); });
         frame.open();
         if (frameOpened) frameOpened(frame);
         if (frame.isVisible()) QApplication::exec();

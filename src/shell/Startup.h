@@ -16,7 +16,7 @@ namespace ntx {
 class Main;
 
 class Startup {
-public:
+  public:
     struct Parts {
         UiServices ui;
         DragSetting& drag;

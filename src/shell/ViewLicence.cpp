@@ -15,8 +15,8 @@ void ViewLicence::run(AppContext& app, ThreadContext& thread, QWidget* owner) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         app.ui.messages.show({"Licence agreement",
-                              "The licence agreement could not be shown: the file " + path.toStdString() +
-                                  " is missing or cannot be read.",
+                              "The licence agreement could not be shown: the file " +
+                                  path.toStdString() + " is missing or cannot be read.",
                               MessageIcon::Exclamation});
         return;
     }

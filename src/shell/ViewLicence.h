@@ -9,7 +9,7 @@
 namespace ntx {
 
 class ViewLicence {
-public:
+  public:
     // Called on the caller's thread; returns when the viewer closes.
     static void run(AppContext& app, ThreadContext& thread, QWidget* owner);
 };

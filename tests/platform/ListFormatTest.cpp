@@ -6,8 +6,10 @@ namespace ntx {
 namespace {
 
 constexpr const char* kBirthdayList =
-    "50L(2)|M*~Last name~L(1)@s22@41L(2)|M*~First name~L(1)@s25@41L(2)|M*~2nd name~@s25@43L(1)|M*~Month "
-    "born~L(2)@s10@18C|M*~Age~L(2)@N3B@42C|M*~as at...~L(1)@D017B@41C|M*~Born~L(2)@D017B@44L(1)|M*~Star~L(2)@"
+    "50L(2)|M*~Last name~L(1)@s22@41L(2)|M*~First name~L(1)@s25@41L(2)|M*~2nd "
+    "name~@s25@43L(1)|M*~Month "
+    "born~L(2)@s10@18C|M*~Age~L(2)@N3B@42C|M*~as "
+    "at...~L(1)@D017B@41C|M*~Born~L(2)@D017B@44L(1)|M*~Star~L(2)@"
     "s12@41L(2)|M*~Maiden~@s22@71L(2)|M*~Place born~@s65@28L(2)|M*~Time born~@T3B@";
 
 TEST(ListFormat, ReadsEveryColumnOfTheBirthdayList) {
@@ -25,11 +27,16 @@ TEST(ListFormat, ReadsEveryColumnOfTheBirthdayList) {
     };
     using A = ColumnAlignment;
     const Expect expected[] = {
-        {50, A::Left, 2, "Last name", A::Left, 1, "@s22@"},   {41, A::Left, 2, "First name", A::Left, 1, "@s25@"},
-        {41, A::Left, 2, "2nd name", A::Left, 2, "@s25@"},    {43, A::Left, 1, "Month born", A::Left, 2, "@s10@"},
-        {18, A::Centre, 0, "Age", A::Left, 2, "@N3B@"},       {42, A::Centre, 0, "as at...", A::Left, 1, "@D017B@"},
-        {41, A::Centre, 0, "Born", A::Left, 2, "@D017B@"},    {44, A::Left, 1, "Star", A::Left, 2, "@s12@"},
-        {41, A::Left, 2, "Maiden", A::Left, 2, "@s22@"},      {71, A::Left, 2, "Place born", A::Left, 2, "@s65@"},
+        {50, A::Left, 2, "Last name", A::Left, 1, "@s22@"},
+        {41, A::Left, 2, "First name", A::Left, 1, "@s25@"},
+        {41, A::Left, 2, "2nd name", A::Left, 2, "@s25@"},
+        {43, A::Left, 1, "Month born", A::Left, 2, "@s10@"},
+        {18, A::Centre, 0, "Age", A::Left, 2, "@N3B@"},
+        {42, A::Centre, 0, "as at...", A::Left, 1, "@D017B@"},
+        {41, A::Centre, 0, "Born", A::Left, 2, "@D017B@"},
+        {44, A::Left, 1, "Star", A::Left, 2, "@s12@"},
+        {41, A::Left, 2, "Maiden", A::Left, 2, "@s22@"},
+        {71, A::Left, 2, "Place born", A::Left, 2, "@s65@"},
         {28, A::Left, 2, "Time born", A::Left, 2, "@T3B@"},
     };
     for (std::size_t i = 0; i < 11; ++i) {
@@ -62,7 +69,8 @@ TEST(ListFormat, WritesBackWhatItReadWithOnlyTheWidthsChanged) {
 }
 
 TEST(ListFormat, MalformedStringsAreRefused) {
-    for (const char* bad : {"", "L(2)@s22@", "50L(2~Name~@s22@", "50X@s22@", "50L~Name@s22@", "50L(2)~Name~@s22"}) {
+    for (const char* bad :
+         {"", "L(2)@s22@", "50L(2~Name~@s22@", "50X@s22@", "50L~Name@s22@", "50L(2)~Name~@s22"}) {
         EXPECT_FALSE(parseListFormat(bad)) << bad;
     }
 }

@@ -44,7 +44,8 @@ struct ReminderForm : test::FrameFixture {
     }
     QWidget* open(std::uint8_t request) {
         first.requestCode = request;
-        UpdateReminders::run(app, first, &owner, [this](std::uint8_t r) { responses.push_back(r); });
+        UpdateReminders::run(app, first, &owner,
+                             [this](std::uint8_t r) { responses.push_back(r); });
         auto* form = owner.findChild<UpdateReminders*>();
         if (form == nullptr || !form->isVisible()) return nullptr;
         activate(form);
@@ -137,7 +138,8 @@ TEST(UpdateReminders, DeleteAnsweredNoKeepsTheReminder) {
     EXPECT_EQ(f.open(DeleteRecord), nullptr);
     ASSERT_EQ(f.ui.messages.shown.size(), 1u);
     EXPECT_EQ(f.ui.messages.shown[0].caption, "Confirm Delete");
-    EXPECT_EQ(f.ui.messages.shown[0].text, "Are you sure you want to delete the highlighted record?");
+    EXPECT_EQ(f.ui.messages.shown[0].text,
+              "Are you sure you want to delete the highlighted record?");
     EXPECT_EQ(f.responses, std::vector<std::uint8_t>{RequestCancelled});
     EXPECT_EQ(f.file().recordCount(), 1);
 }
@@ -147,8 +149,10 @@ TEST(BrowseReminders, TabsOrderAndCountAndClosingRecountsTheMonth) {
     {
         FileAccessManager& file = f.first.files().reminders();
         ASSERT_TRUE(file.open());
-        for (auto [text, date] : std::initializer_list<std::pair<const char*, Date>>{
-                 {"banana", ymd(2025, 12, 1)}, {"Apple", ymd(2026, 9, 2)}, {"cherry", ymd(2024, 9, 30)}}) {
+        for (auto [text, date] :
+             std::initializer_list<std::pair<const char*, Date>>{{"banana", ymd(2025, 12, 1)},
+                                                                 {"Apple", ymd(2026, 9, 2)},
+                                                                 {"cherry", ymd(2024, 9, 30)}}) {
             file.buffer().clear();
             file.buffer().setText(rem::DESCRIPTION, text);
             file.buffer().setDate(rem::DATE, date);
@@ -166,7 +170,8 @@ TEST(BrowseReminders, TabsOrderAndCountAndClosingRecountsTheMonth) {
     auto descriptions = [&] {
         QStringList out;
         for (int row = 0; row < list->list().model().rowCount(); ++row) {
-            out << QString::fromStdString(list->list().model().rowAt(row)->values.fields[rem::DESCRIPTION].text);
+            out << QString::fromStdString(
+                list->list().model().rowAt(row)->values.fields[rem::DESCRIPTION].text);
         }
         return out;
     };
@@ -174,7 +179,8 @@ TEST(BrowseReminders, TabsOrderAndCountAndClosingRecountsTheMonth) {
     auto* tabs = list->findChild<QTabBar*>("CURRENTTAB");
     tabs->setCurrentIndex(1);
     EXPECT_EQ(list->windowTitle(), " All by Description");
-    EXPECT_EQ(descriptions(), (QStringList{"Apple", "banana", "cherry"}));  // without regard to case
+    EXPECT_EQ(descriptions(),
+              (QStringList{"Apple", "banana", "cherry"}));  // without regard to case
     tabs->setCurrentIndex(10);
     EXPECT_EQ(list->windowTitle(), " September only");
     EXPECT_EQ(list->findChild<QLabel*>("LOC:RECORDCOUNT")->text(), "2");

@@ -32,7 +32,8 @@ TEST(AboutProgram, ShowsNameVersionAndLinkAndClosesWithClose) {
     EXPECT_EQ(about->findChild<QLabel*>("STRING11:3")->text(), "Natalix");
     about->findChild<QPushButton*>("INTERNETLINK")->click();
     ASSERT_EQ(f.ui.shell.opened.size(), 1u);
-    EXPECT_EQ(f.ui.shell.opened[0], about->findChild<QPushButton*>("INTERNETLINK")->text().toStdString());
+    EXPECT_EQ(f.ui.shell.opened[0],
+              about->findChild<QPushButton*>("INTERNETLINK")->text().toStdString());
     about->findChild<QPushButton*>("CLOSE")->click();
     QTest::qWait(20);
     EXPECT_TRUE(about.isNull());

@@ -24,9 +24,12 @@ TEST(CountCurrentBirthdays, CountsTheMonthOfAnyYearWhateverTheReportFlags) {
     };
     const Case cases[] = {
         {"empty file", {}, ""},
-        {"nobody in December", {{"Smith", "Ann", ymd(1980, 3, 15), 30}}, "0  Birthdays for December"},
+        {"nobody in December",
+         {{"Smith", "Ann", ymd(1980, 3, 15), 30}},
+         "0  Birthdays for December"},
         {"born on the 31st of December in another year, one left out of reports",
-         {{"Smith", "Ann", ymd(1980, 12, 31), 45}, {"Jones", "Bob", ymd(2001, 12, 1), 24, 1},
+         {{"Smith", "Ann", ymd(1980, 12, 31), 45},
+          {"Jones", "Bob", ymd(2001, 12, 1), 24, 1},
           {"Brown", "Cy", ymd(2001, 11, 30), 25}},
          "2  Birthdays for December"},
         {"only people missing from the month key", {{"Nobody", "Nodate", kNoDate, 0}}, ""},
@@ -48,9 +51,9 @@ TEST(CountCurrentBirthdays, CountsTheMonthOfAnyYearWhateverTheReportFlags) {
 TEST(CountCurrentReminders, CountsTheMonthOfAnyYear) {
     StoreFixture s;
     ASSERT_TRUE(s.reminders().open());
-    s.addReminder("Party", ymd(2027, 12, 24));      // next year
-    s.addReminder("Old party", ymd(1999, 12, 1));   // years ago
-    s.addReminder("Hidden", ymd(2026, 12, 5), 1);   // left out of reports, still counted
+    s.addReminder("Party", ymd(2027, 12, 24));     // next year
+    s.addReminder("Old party", ymd(1999, 12, 1));  // years ago
+    s.addReminder("Hidden", ymd(2026, 12, 5), 1);  // left out of reports, still counted
     s.addReminder("Dentist", ymd(2026, 11, 30));
     s.reminders().close();
     CountCurrentReminders::run(s.thread, kToday);

@@ -7,8 +7,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "data/Globals.h"
@@ -54,20 +54,26 @@ TEST(MainFrame, MenusCaptionsUseNamesAndTips) {
         "&Reports > Birthdays > Birthdays by Month (Notes included) [REPORTSMONTHINCLUDENOTES] ",
         "&Reports > Birthdays > All Birthdays by Name (Notes excluded) [RPTBYNAME] ",
         "&Reports > Birthdays > All Birthdays by Name (Notes included) [RPTSNOTESINCLU] ",
-        "&Reports > Birthdays > Birthdays for a Selected Month Only (Notes excluded) [RPTSBIRSELECTMONTH] ",
-        "&Reports > Birthdays > Birthdays for a Selected Month Only (Notes included) [REPORTSSELLMONTHDETAIL] ",
+        "&Reports > Birthdays > Birthdays for a Selected Month Only (Notes excluded) "
+        "[RPTSBIRSELECTMONTH] ",
+        "&Reports > Birthdays > Birthdays for a Selected Month Only (Notes included) "
+        "[REPORTSSELLMONTHDETAIL] ",
         "&Reports > Birthdays > Birthday Book (Notes excluded) [RPTSBIRTHDAYSBOOEXCLU] ",
         "&Reports > Birthdays > Birthday Book (Notes included) [RPTSBIRTHDAYSBOOKINCLU] ",
-        "&Reports > Birthdays > Current age - Ages (in Years, Months) as at Today [REPORTSBIRTHDAYSAGESTODAY] ",
+        "&Reports > Birthdays > Current age - Ages (in Years, Months) as at Today "
+        "[REPORTSBIRTHDAYSAGESTODAY] ",
         "&Reports > Birthdays > Data Integrity Birthday Report [REPORTSBIRTHDAYSEXCLU] ",
         "&Reports > Birthdays > Address Labels (Avery letter) [REPORTSLABELSAVERYLETTER] ",
         "&Reports > Reminders [REPORTSREMINDERS] ",
         "&Reports > Reminders > All Reminders (Notes excluded) [REPORTSBRIEFRPT] ",
         "&Reports > Reminders > All Reminders (Notes included) [REPORTSREMINDERSDETAILEDRPT] ",
-        "&Reports > Reminders > Reminders for a Selected Month Only (Notes excluded) [REPORTSBRIEFSELMTH] ",
-        "&Reports > Reminders > Reminders for a Selected Month Only (Notes included) [REPORTSDETAILFORSELMTH] ",
+        "&Reports > Reminders > Reminders for a Selected Month Only (Notes excluded) "
+        "[REPORTSBRIEFSELMTH] ",
+        "&Reports > Reminders > Reminders for a Selected Month Only (Notes included) "
+        "[REPORTSDETAILFORSELMTH] ",
         "&Reports > Phone and E-Mail Reports [REPORTSOTHEERREPORTS] ",
-        "&Reports > Phone and E-Mail Reports > Phone Number List [REPORTSBIRTHDAYSPHONENUMBERLISTING] ",
+        "&Reports > Phone and E-Mail Reports > Phone Number List "
+        "[REPORTSBIRTHDAYSPHONENUMBERLISTING] ",
         "&Reports > Phone and E-Mail Reports > E-Mail Address List [REPORTSOTHERREPORTSEMAILLIST] ",
         "&Maintenance [MAINTENANCE] ",
         "&Maintenance > Auto Update Ages [MAINTENANCEAUTOUPDATEALLAGES] ",
@@ -95,7 +101,8 @@ TEST(MainFrame, ToolbarButtonsTextsAndTips) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             items << "text [" + label->objectName() + "]";
         } else {
-            items << a->text() + " [" + w->objectName() + "] " + a->toolTip() + (a->icon().isNull() ? " no icon" : "");
+            items << a->text() + " [" + w->objectName() + "] " + a->toolTip() +
+                         (a->icon().isNull() ? " no icon" : "");
         }
     }
     EXPECT_THAT(items, ElementsAreArray(QStringList{
@@ -219,7 +226,8 @@ TEST(MainFrame, HelpCalendarAndUpdatesGoThroughTheServices) {
     f.choose("HELPCHECKFORUPDATESONLINE");
     ASSERT_EQ(f.ui.messages.shown.size(), 1u);
     EXPECT_EQ(f.ui.messages.shown[0].caption, "Please note...");
-    EXPECT_EQ(f.ui.messages.shown[0].text, "You must be connected to the Internet to use this option.");
+    EXPECT_EQ(f.ui.messages.shown[0].text,
+              "You must be connected to the Internet to use this option.");
     ASSERT_EQ(f.ui.shell.opened.size(), 1u);
     EXPECT_THAT(f.ui.shell.opened[0], ::testing::EndsWith("/html/updates.html"));
     f.choose("PRINTSETUP");

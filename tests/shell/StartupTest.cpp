@@ -4,9 +4,9 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QThread>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <fstream>
 
@@ -18,7 +18,7 @@ namespace ntx {
 namespace {
 
 class KeptDrag : public DragSetting {
-public:
+  public:
     explicit KeptDrag(bool on) : on_(on) {}
     [[nodiscard]] bool showContentsWhileDragging() const override { return on_; }
     void setShowContentsWhileDragging(bool on) override {
@@ -27,7 +27,7 @@ public:
     }
     int changes = 0;
 
-private:
+  private:
     bool on_;
 };
 
@@ -95,7 +95,8 @@ TEST(Startup, ALockThatCannotBeCreatedEndsWithTheMessage) {
 // Two real copies of the program: the second hands over to the first and ends.
 TEST(Startup, ASecondProcessHandsOverToTheFirstAndEnds) {
     test::TempFolder folder;
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);  // a runtime folder is private
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::owner_all);  // a runtime folder is private
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(folder.path().string()));
@@ -105,7 +106,8 @@ TEST(Startup, ASecondProcessHandsOverToTheFirstAndEnds) {
     first.start(QStringLiteral(NATALIX_BINARY), {});
     ASSERT_TRUE(first.waitForStarted(5000));
     // The first copy holds the lock once its socket is listening.
-    for (int i = 0; i < 100 && !std::filesystem::exists(folder / "MyApp.socket"); ++i) QThread::msleep(50);
+    for (int i = 0; i < 100 && !std::filesystem::exists(folder / "MyApp.socket"); ++i)
+        QThread::msleep(50);
     ASSERT_TRUE(std::filesystem::exists(folder / "MyApp.socket"));
 
     QProcess second;

@@ -14,7 +14,7 @@
 namespace ntx::test {
 
 class FrameFixture {
-public:
+  public:
     FrameFixture()
         : threads(&ui.messages, folder.path()),
           first(threads.start()),

@@ -12,7 +12,10 @@
 namespace ntx {
 
 BrowseList::BrowseList(FileAccessManager& file, const QString& tableName, QWidget* parent)
-    : QWidget(parent), file_(file), model_(new BrowseModel(file, conventionsOfUserLocale(), this)), table_(new QTableView(this)) {
+    : QWidget(parent),
+      file_(file),
+      model_(new BrowseModel(file, conventionsOfUserLocale(), this)),
+      table_(new QTableView(this)) {
     table_->setObjectName(tableName);
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -47,9 +50,12 @@ void BrowseList::addNavigationButtons(QHBoxLayout* layout) {
         int move;  // rows; INT32_MIN / INT32_MAX for the first and the last
     };
     const Button buttons[] = {
-        {"VCRTop", "|<", "Go to the first record", INT32_MIN}, {"VCRPageUp", "<<", "Page up", -20},
-        {"VCRUp", "<", "Previous record", -1},                  {"VCRDown", ">", "Next record", 1},
-        {"VCRPageDown", ">>", "Page down", 20},                 {"VCRBottom", ">|", "Go to the last record", INT32_MAX},
+        {"VCRTop", "|<", "Go to the first record", INT32_MIN},
+        {"VCRPageUp", "<<", "Page up", -20},
+        {"VCRUp", "<", "Previous record", -1},
+        {"VCRDown", ">", "Next record", 1},
+        {"VCRPageDown", ">>", "Page down", 20},
+        {"VCRBottom", ">|", "Go to the last record", INT32_MAX},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(this);
@@ -125,7 +131,9 @@ std::int64_t BrowseList::reload(const KeyPosition* at) {
     return n;
 }
 
-int BrowseList::currentRow() const { return table_->currentIndex().isValid() ? table_->currentIndex().row() : -1; }
+int BrowseList::currentRow() const {
+    return table_->currentIndex().isValid() ? table_->currentIndex().row() : -1;
+}
 
 void BrowseList::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) return;

@@ -15,14 +15,14 @@
 namespace ntx {
 
 struct SortOrder {
-    int key = -1;              // -1: the file's physical order
-    std::string filter;        // empty: every record of the key
-    int locatorField = -1;     // typing a character moves to the first row at or after it
+    int key = -1;           // -1: the file's physical order
+    std::string filter;     // empty: every record of the key
+    int locatorField = -1;  // typing a character moves to the first row at or after it
 };
 
 class BrowseList : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `tableName` is the list control's name ("Browse:2").
     BrowseList(FileAccessManager& file, const QString& tableName, QWidget* parent = nullptr);
 
@@ -51,15 +51,15 @@ public:
     // Moves to the first row at or after the text in the locator field.
     void locate(const QString& typed);
 
-signals:
+  signals:
     // The highlight moved; the record buffer holds the highlighted record (or was cleared
     // when the list is empty).
     void highlightChanged();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void addNavigationButtons(QHBoxLayout* layout);
 
     FileAccessManager& file_;

@@ -9,9 +9,12 @@ namespace {
 
 Qt::Alignment toQt(ColumnAlignment a) {
     switch (a) {
-        case ColumnAlignment::Centre: return Qt::AlignHCenter | Qt::AlignVCenter;
-        case ColumnAlignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case ColumnAlignment::Left: break;
+        case ColumnAlignment::Centre:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case ColumnAlignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case ColumnAlignment::Left:
+            break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -107,7 +110,8 @@ int BrowseModel::rowOf(const KeyPosition& at) {
 QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto column = static_cast<std::size_t>(index.column());
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(toQt(columns_[column].format.dataAlignment));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(toQt(columns_[column].format.dataAlignment));
     if (role != Qt::DisplayRole && role != Qt::ForegroundRole) return {};
     // Reading a page is not a change of the model's state as seen from outside.
     const ViewRow* row = const_cast<BrowseModel*>(this)->rowAt(index.row());
@@ -121,7 +125,8 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(columns_.size())) {
+    if (orientation != Qt::Horizontal || section < 0 ||
+        section >= static_cast<int>(columns_.size())) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     const auto& f = columns_[static_cast<std::size_t>(section)].format;

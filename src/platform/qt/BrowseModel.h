@@ -27,13 +27,15 @@ struct BrowseColumn {
 
 class BrowseModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     BrowseModel(FileAccessManager& file, LocaleConventions locale, QObject* parent = nullptr);
 
     void setColumns(std::vector<BrowseColumn> columns);
     [[nodiscard]] const std::vector<BrowseColumn>& columns() const { return columns_; }
     // The text colour of a row; an invalid colour keeps the list's default.
-    void setRowColour(std::function<QColor(const RecordValues&)> rule) { rowColour_ = std::move(rule); }
+    void setRowColour(std::function<QColor(const RecordValues&)> rule) {
+        rowColour_ = std::move(rule);
+    }
 
     // Switches to a view (order, filter) and reloads: counts the records and forgets the
     // rows read so far. Returns the count, or -1 when the file could not be read (the
@@ -50,13 +52,14 @@ public:
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
-    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
 
     // Rows held in memory at most (a few pages), whatever the size of the file.
     static constexpr int kPageRows = 64;
     static constexpr std::size_t kMaxPages = 12;
 
-private:
+  private:
     const std::vector<ViewRow>* page(int index);
     std::optional<std::vector<ViewRow>> fetchPage(int index);
 

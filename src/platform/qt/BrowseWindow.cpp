@@ -8,7 +8,8 @@
 
 namespace ntx {
 
-BrowseWindow::BrowseWindow(AppContext& app, ThreadContext& thread, FileAccessManager& file, BrowseWindowDesign design)
+BrowseWindow::BrowseWindow(AppContext& app, ThreadContext& thread, FileAccessManager& file,
+                           BrowseWindowDesign design)
     : app_(app), thread_(thread), file_(file), design_(std::move(design)) {
     setObjectName(QString::fromLatin1(design_.procedure));
     setWindowTitle(QString::fromLatin1(design_.caption));
@@ -58,10 +59,13 @@ BrowseWindow::BrowseWindow(AppContext& app, ThreadContext& thread, FileAccessMan
     });
 }
 
-BrowseWindow::~BrowseWindow() { app_.threads.end(thread_.number()); }
+BrowseWindow::~BrowseWindow() {
+    app_.threads.end(thread_.number());
+}
 
 bool BrowseWindow::open(QMdiSubWindow* window) {
-    procedure_ = std::make_unique<ProcedureWindow>(design_.procedure, thread_, app_.settings, window, true);
+    procedure_ =
+        std::make_unique<ProcedureWindow>(design_.procedure, thread_, app_.settings, window, true);
     window->resize(DialogUnits(font()).toPixels(design_.designedSize));
     const std::uint8_t request = procedure_->open();
     *design_.threadSlot = thread_.number();
@@ -69,8 +73,10 @@ bool BrowseWindow::open(QMdiSubWindow* window) {
     if (!fileOpened_) return false;
     const bool viewOnly = request == ViewRecord;
     for (QPushButton* b : {insert_, change_, delete_}) b->setEnabled(!viewOnly);
-    const std::string format = openListLayout(app_.settings, design_.layout, design_.designedFormat);
-    if (!list_->setFormat(format, design_.columnFields)) list_->setFormat(design_.designedFormat, design_.columnFields);
+    const std::string format =
+        openListLayout(app_.settings, design_.layout, design_.designedFormat);
+    if (!list_->setFormat(format, design_.columnFields))
+        list_->setFormat(design_.designedFormat, design_.columnFields);
     *design_.openFlag = true;
     procedure_->setSizeLimits(design_.minimumSize, design_.maximumSize);
     chooseTab(0);
@@ -111,7 +117,8 @@ void BrowseWindow::chooseTab(int index) {
 void BrowseWindow::updateCount(std::int64_t n) {
     // A failed read keeps the count shown before.
     if (n >= 0) count_ = n;
-    countLabel_->setText(QString::fromStdString(formatNumber(*parsePicture(design_.countPicture), count_)));
+    countLabel_->setText(
+        QString::fromStdString(formatNumber(*parsePicture(design_.countPicture), count_)));
 }
 
 void BrowseWindow::reloadRows(const KeyPosition* at) {
@@ -141,10 +148,12 @@ void BrowseWindow::callForm(std::uint8_t request) {
         setEnabled(true);
         // After a save the list shows the record saved; otherwise it stays where it was.
         const KeyPosition at{record().values(), record().position()};
-        const KeyPosition* keep = response == RequestCompleted && record().position() != 0 ? &at : nullptr;
+        const KeyPosition* keep =
+            response == RequestCompleted && record().position() != 0 ? &at : nullptr;
         const int row = list_->currentRow();
         reloadRows(keep);
-        if (keep == nullptr && row > 0) list_->selectRow(std::min(row, list_->model().rowCount() - 1));
+        if (keep == nullptr && row > 0)
+            list_->selectRow(std::min(row, list_->model().rowCount() - 1));
         list_->table()->setFocus();
     });
 }

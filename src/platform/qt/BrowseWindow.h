@@ -35,32 +35,33 @@ struct BrowseTab {
 };
 
 struct BrowseWindowDesign {
-    const char* procedure;       // "BrowseBirthdays": the error manager's name and the settings section
-    const char* caption;         // until the user first picks a tab
+    const char* procedure;  // "BrowseBirthdays": the error manager's name and the settings section
+    const char* caption;    // until the user first picks a tab
     const char* icon;
     const char* helpTopic;
     const char* helpKeyword;
-    const char* tableName;       // "Browse:2"
+    const char* tableName;  // "Browse:2"
     ListLayoutKeys layout;
     const char* designedFormat;
     std::vector<int> columnFields;
     std::span<const BrowseTab> tabs;
-    const char* countPicture;    // "N7"
+    const char* countPicture;                      // "N7"
     QSize designedSize, minimumSize, maximumSize;  // dialog units
-    bool* openFlag;              // process-wide: the list is open
-    std::int32_t* threadSlot;    // process-wide: the list's thread number
+    bool* openFlag;                                // process-wide: the list is open
+    std::int32_t* threadSlot;                      // process-wide: the list's thread number
 };
 
 class BrowseWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     ~BrowseWindow() override;
 
     [[nodiscard]] BrowseList& list() { return *list_; }
     [[nodiscard]] std::int64_t recordCount() const { return count_; }
 
-protected:
-    BrowseWindow(AppContext& app, ThreadContext& thread, FileAccessManager& file, BrowseWindowDesign design);
+  protected:
+    BrowseWindow(AppContext& app, ThreadContext& thread, FileAccessManager& file,
+                 BrowseWindowDesign design);
 
     // Opens a list of type W as a child window in `area`, or brings the open one forward.
     template <class W>
@@ -97,7 +98,7 @@ protected:
     QPushButton* close_ = nullptr;
     QPushButton* help_ = nullptr;
 
-private:
+  private:
     bool open(QMdiSubWindow* window);
     void chooseTab(int index);
     void callForm(std::uint8_t request);

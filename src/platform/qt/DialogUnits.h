@@ -9,17 +9,21 @@
 namespace ntx {
 
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
 
     [[nodiscard]] int toPixelsX(int units) const;
     [[nodiscard]] int toPixelsY(int units) const;
     [[nodiscard]] int fromPixelsX(int pixels) const;
     [[nodiscard]] int fromPixelsY(int pixels) const;
-    [[nodiscard]] QSize toPixels(QSize units) const { return {toPixelsX(units.width()), toPixelsY(units.height())}; }
-    [[nodiscard]] QPoint toPixels(QPoint units) const { return {toPixelsX(units.x()), toPixelsY(units.y())}; }
+    [[nodiscard]] QSize toPixels(QSize units) const {
+        return {toPixelsX(units.width()), toPixelsY(units.height())};
+    }
+    [[nodiscard]] QPoint toPixels(QPoint units) const {
+        return {toPixelsX(units.x()), toPixelsY(units.y())};
+    }
 
-private:
+  private:
     double charWidth_;
     double charHeight_;
 };

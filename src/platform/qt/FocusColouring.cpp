@@ -11,7 +11,9 @@
 
 namespace ntx {
 
-FocusColouring::FocusColouring(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+FocusColouring::FocusColouring(QObject* parent) : QObject(parent) {
+    qApp->installEventFilter(this);
+}
 
 bool FocusColouring::isEntry(const QWidget* w) {
     if (w == nullptr || !w->isVisible() || !w->isEnabled()) return false;

@@ -20,16 +20,16 @@ inline const QColor kFocusFill(255, 255, 202);
 
 class FocusColouring : public QObject {
     Q_OBJECT
-public:
+  public:
     // Watches every widget of the application.
     explicit FocusColouring(QObject* parent = nullptr);
 
     [[nodiscard]] static bool isEntry(const QWidget* w);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Saved {
         QPalette palette;
         QFont font;

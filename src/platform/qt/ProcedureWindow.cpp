@@ -9,15 +9,21 @@
 
 namespace ntx {
 
-ProcedureWindow::ProcedureWindow(std::string name, ThreadContext& thread, SettingsStore& settings, QWidget* window,
-                                 bool resizable)
-    : name_(std::move(name)), thread_(thread), settings_(settings), window_(window), resizable_(resizable) {}
+ProcedureWindow::ProcedureWindow(std::string name, ThreadContext& thread, SettingsStore& settings,
+                                 QWidget* window, bool resizable)
+    : name_(std::move(name)),
+      thread_(thread),
+      settings_(settings),
+      window_(window),
+      resizable_(resizable) {}
 
 void ProcedureWindow::setSizeLimits(QSize minimumUnits, QSize maximumUnits) {
     if (!window_) return;
     const DialogUnits du(window_->font());
-    if (minimumUnits.isValid() && !minimumUnits.isEmpty()) window_->setMinimumSize(du.toPixels(minimumUnits));
-    if (maximumUnits.isValid() && !maximumUnits.isEmpty()) window_->setMaximumSize(du.toPixels(maximumUnits));
+    if (minimumUnits.isValid() && !minimumUnits.isEmpty())
+        window_->setMinimumSize(du.toPixels(minimumUnits));
+    if (maximumUnits.isValid() && !maximumUnits.isEmpty())
+        window_->setMaximumSize(du.toPixels(maximumUnits));
 }
 
 std::uint8_t ProcedureWindow::open() {

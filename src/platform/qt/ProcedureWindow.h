@@ -16,11 +16,11 @@
 namespace ntx {
 
 class ProcedureWindow {
-public:
+  public:
     // `window` is the procedure's window (a top-level window or a child window of the
     // frame); `resizable` whether the user can resize it.
-    ProcedureWindow(std::string name, ThreadContext& thread, SettingsStore& settings, QWidget* window,
-                    bool resizable);
+    ProcedureWindow(std::string name, ThreadContext& thread, SettingsStore& settings,
+                    QWidget* window, bool resizable);
 
     // Sizes in dialog units of the window's font; 0 leaves that limit as it is.
     void setSizeLimits(QSize minimumUnits, QSize maximumUnits = {});
@@ -32,7 +32,7 @@ public:
     [[nodiscard]] const std::string& name() const { return name_; }
     [[nodiscard]] bool isOpen() const { return opened_; }
 
-private:
+  private:
     std::string name_;
     ThreadContext& thread_;
     SettingsStore& settings_;

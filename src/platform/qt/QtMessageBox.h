@@ -13,7 +13,7 @@ class QMessageBox;
 namespace ntx {
 
 class QtMessageBox : public MessageService {
-public:
+  public:
     // Boxes are shown over `parent` (the main frame) when it is set.
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -21,9 +21,10 @@ public:
     int show(const MessageRequest& request) override;
 
     // The dialog for a request, built but not shown (tests look at it).
-    [[nodiscard]] static std::unique_ptr<QMessageBox> build(const MessageRequest& request, QWidget* parent);
+    [[nodiscard]] static std::unique_ptr<QMessageBox> build(const MessageRequest& request,
+                                                            QWidget* parent);
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -4,8 +4,12 @@
 
 namespace ntx {
 
-bool QtPositionedWindow::isMaximized() const { return window_ && window_->isMaximized(); }
-bool QtPositionedWindow::isMinimized() const { return window_ && window_->isMinimized(); }
+bool QtPositionedWindow::isMaximized() const {
+    return window_ && window_->isMaximized();
+}
+bool QtPositionedWindow::isMinimized() const {
+    return window_ && window_->isMinimized();
+}
 
 WindowPlacement QtPositionedWindow::placement() const {
     if (!window_) return {};
@@ -14,7 +18,8 @@ WindowPlacement QtPositionedWindow::placement() const {
     const QRect r = window_->isWindow() && (window_->isMaximized() || window_->isMinimized())
                         ? window_->normalGeometry()
                         : window_->geometry();
-    return {du.fromPixelsX(r.x()), du.fromPixelsY(r.y()), du.fromPixelsX(r.width()), du.fromPixelsY(r.height())};
+    return {du.fromPixelsX(r.x()), du.fromPixelsY(r.y()), du.fromPixelsX(r.width()),
+            du.fromPixelsY(r.height())};
 }
 
 void QtPositionedWindow::moveTo(int x, int y) {

@@ -10,7 +10,7 @@
 namespace ntx {
 
 class QtPositionedWindow : public PositionedWindow {
-public:
+  public:
     // `resizable`: whether the user can resize the window (only then are sizes kept).
     QtPositionedWindow(QWidget* window, bool resizable) : window_(window), resizable_(resizable) {}
 
@@ -23,7 +23,7 @@ public:
     void setMaximized(bool maximized) override;
     void setMinimized(bool minimized) override;
 
-private:
+  private:
     QPointer<QWidget> window_;
     bool resizable_;
 };

@@ -20,7 +20,9 @@ QDate toQDate(Date d) {
     return ymd.year == 0 ? QDate() : QDate(ymd.year, ymd.month, ymd.day);
 }
 
-Date fromQDate(const QDate& d) { return d.isValid() ? composeDate(d.month(), d.day(), d.year()) : kNoDate; }
+Date fromQDate(const QDate& d) {
+    return d.isValid() ? composeDate(d.month(), d.day(), d.year()) : kNoDate;
+}
 
 std::optional<Date> QtDatePicker::pickDate(const std::string& title, Date start) {
     QDialog dialog(parent_);
@@ -42,29 +44,37 @@ std::optional<Date> QtDatePicker::pickDate(const std::string& title, Date start)
     return fromQDate(calendar->selectedDate());
 }
 
-std::optional<std::string> QtFileDialog::openFile(const std::string& title, const std::string& folder,
+std::optional<std::string> QtFileDialog::openFile(const std::string& title,
+                                                  const std::string& folder,
                                                   const std::string& filters) {
     const QString path = QFileDialog::getOpenFileName(parent_, QString::fromStdString(title),
-                                                      QString::fromStdString(folder), QString::fromStdString(filters));
+                                                      QString::fromStdString(folder),
+                                                      QString::fromStdString(filters));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
-void QtClipboard::setText(const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); }
+void QtClipboard::setText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
 
-std::string QtClipboard::text() const { return QGuiApplication::clipboard()->text().toStdString(); }
+std::string QtClipboard::text() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
 
 bool QtShell::open(const std::string& address) {
     const QUrl url(QString::fromStdString(address), QUrl::TolerantMode);
     // Only web pages and mail links are handed to the desktop; nothing is ever run.
     const QString scheme = url.scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https") && scheme != QLatin1String("mailto")) {
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+        scheme != QLatin1String("mailto")) {
         return false;
     }
     return QDesktopServices::openUrl(url);
 }
 
-QtPrinterSetup::QtPrinterSetup(QWidget* parent) : parent_(parent), printer_(std::make_unique<QPrinter>()) {}
+QtPrinterSetup::QtPrinterSetup(QWidget* parent)
+    : parent_(parent), printer_(std::make_unique<QPrinter>()) {}
 
 QtPrinterSetup::~QtPrinterSetup() = default;
 
@@ -73,11 +83,16 @@ void QtPrinterSetup::showPrinterSetup() {
     dialog.exec();
 }
 
-void NoHelpFile::showContents() { messages_.show({"Help Topic", "Not Found", MessageIcon::Information}); }
+void NoHelpFile::showContents() {
+    messages_.show({"Help Topic", "Not Found", MessageIcon::Information});
+}
 
-void NoHelpFile::showTopic(const std::string&) { showContents(); }
+void NoHelpFile::showTopic(const std::string&) {
+    showContents();
+}
 
-void NoHelpFile::lookUpKeyword(const std::string&, const std::string& notFoundTitle, const std::string& notFoundText) {
+void NoHelpFile::lookUpKeyword(const std::string&, const std::string& notFoundTitle,
+                               const std::string& notFoundText) {
     messages_.show({notFoundTitle, notFoundText, MessageIcon::Information});
 }
 

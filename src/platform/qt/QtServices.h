@@ -17,59 +17,59 @@ namespace ntx {
 [[nodiscard]] Date fromQDate(const QDate& d);
 
 class QtDatePicker : public DatePicker {
-public:
+  public:
     QtDatePicker(const Clock& clock, QWidget* parent = nullptr) : clock_(clock), parent_(parent) {}
     std::optional<Date> pickDate(const std::string& title, Date start) override;
 
-private:
+  private:
     const Clock& clock_;
     QPointer<QWidget> parent_;
 };
 
 class QtFileDialog : public FileDialog {
-public:
+  public:
     explicit QtFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
     std::optional<std::string> openFile(const std::string& title, const std::string& folder,
                                         const std::string& filters) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 
 class QtClipboard : public Clipboard {
-public:
+  public:
     void setText(const std::string& text) override;
     [[nodiscard]] std::string text() const override;
 };
 
 class QtShell : public Shell {
-public:
+  public:
     bool open(const std::string& address) override;
 };
 
 // The printer and page settings of this run, chosen in the printer set-up dialog.
 class QtPrinterSetup : public PrinterSetup {
-public:
+  public:
     explicit QtPrinterSetup(QWidget* parent = nullptr);
     ~QtPrinterSetup() override;
     void showPrinterSetup() override;
     [[nodiscard]] QPrinter& printer() { return *printer_; }
 
-private:
+  private:
     QPointer<QWidget> parent_;
     std::unique_ptr<QPrinter> printer_;
 };
 
 // Until the help file exists every request ends in the viewer's "not found" message.
 class NoHelpFile : public HelpService {
-public:
+  public:
     explicit NoHelpFile(MessageService& messages) : messages_(messages) {}
     void showContents() override;
     void showTopic(const std::string& topic) override;
     void lookUpKeyword(const std::string& keyword, const std::string& notFoundTitle,
                        const std::string& notFoundText) override;
 
-private:
+  private:
     MessageService& messages_;
 };
 

@@ -23,7 +23,9 @@ SingleInstance::SingleInstance(const QString& name, const QString& folder) {
     socketPath_ = dir + QLatin1Char('/') + name + QStringLiteral(".socket");
 }
 
-SingleInstance::~SingleInstance() { release(); }
+SingleInstance::~SingleInstance() {
+    release();
+}
 
 bool SingleInstance::create() {
     if (!QDir().mkpath(QFileInfo(lockPath_).absolutePath())) return false;
@@ -36,7 +38,8 @@ bool SingleInstance::create() {
 SingleInstance::Result SingleInstance::acquire(std::chrono::milliseconds wait) {
     if (!lock_ && !create()) return Result::Failed;
     if (!lock_->tryLock(static_cast<int>(wait.count()))) {
-        return lock_->error() == QLockFile::LockFailedError ? Result::OtherCopyRuns : Result::Failed;
+        return lock_->error() == QLockFile::LockFailedError ? Result::OtherCopyRuns
+                                                            : Result::Failed;
     }
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);

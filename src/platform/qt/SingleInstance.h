@@ -14,11 +14,12 @@ namespace ntx {
 
 class SingleInstance : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Result { Obtained, OtherCopyRuns, Failed };
 
     // `folder` is where the lock and the socket live; by default the user's runtime folder.
-    explicit SingleInstance(const QString& name = QStringLiteral("MyApp"), const QString& folder = {});
+    explicit SingleInstance(const QString& name = QStringLiteral("MyApp"),
+                            const QString& folder = {});
     ~SingleInstance() override;
 
     // Creates the lock; false when it cannot be created at all.
@@ -32,11 +33,11 @@ public:
     // Gives the lock back (at exit).
     void release();
 
-signals:
+  signals:
     // A later copy asked this one to restore or raise its frame.
     void showRequested();
 
-private:
+  private:
     QString lockPath_;
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;

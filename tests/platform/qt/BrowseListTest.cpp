@@ -16,14 +16,15 @@ using test::ymd;
 const char* const kTwoColumns = "50L(2)|M*~Last name~L(1)@s22@41C|M*~Born~L(2)@D017B@";
 
 class BrowseListTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(s.people().open());
         ASSERT_TRUE(s.people().beginTransaction());
         for (int i = 0; i < 1000; ++i) {
             char name[16];
             std::snprintf(name, sizeof name, "P%04d", (i * 389) % 1000);  // inserted out of order
-            s.addPerson({name, "", i % 10 == 0 ? kNoDate : ymd(1950 + i % 50, 1 + i % 12, 1 + i % 28), 30});
+            s.addPerson(
+                {name, "", i % 10 == 0 ? kNoDate : ymd(1950 + i % 50, 1 + i % 12, 1 + i % 28), 30});
         }
         ASSERT_TRUE(s.people().commitTransaction());
         list = std::make_unique<BrowseList>(s.people(), QStringLiteral("Browse:2"));
@@ -52,13 +53,16 @@ TEST_F(BrowseListTest, RowsAreReadOnlyAsTheyAreShown) {
 }
 
 TEST_F(BrowseListTest, AFilteredOrderCountsAndShowsOnlyItsRows) {
-    const std::int64_t n = list->setSortOrder({birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 2)", bir::MONTHTAG});
+    const std::int64_t n =
+        list->setSortOrder({birkey::BirthdayMonthKey, "(MONTH(BIR:DOB) = 2)", bir::MONTHTAG});
     int expected = 0;  // the people made above with a date in February
     for (int i = 0; i < 1000; ++i) expected += i % 10 != 0 && i % 12 == 1;
     EXPECT_EQ(n, expected);
     for (int row = 0; row < n; ++row) {
         ASSERT_NE(list->model().rowAt(row), nullptr);
-        EXPECT_EQ(monthOf(static_cast<Date>(list->model().rowAt(row)->values.fields[bir::DOB].number)), 2);
+        EXPECT_EQ(
+            monthOf(static_cast<Date>(list->model().rowAt(row)->values.fields[bir::DOB].number)),
+            2);
     }
 }
 

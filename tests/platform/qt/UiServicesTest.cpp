@@ -41,19 +41,23 @@ TEST(QtMessageBox, AnswersWithTheNumberOfTheButtonPressed) {
                 }
             }
         });
-        EXPECT_EQ(messages.show({"Confirm Delete", "Are you sure?", MessageIcon::Question, "&Yes|&No", 2}), pressed);
+        EXPECT_EQ(messages.show(
+                      {"Confirm Delete", "Are you sure?", MessageIcon::Question, "&Yes|&No", 2}),
+                  pressed);
     }
 }
 
 TEST(QtShell, OnlyWebPagesAndMailLinksAreHandedOn) {
     QtShell shell;
-    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "/usr/bin/xterm", "sh -c ls"}) {
+    for (const char* address :
+         {"file:///etc/passwd", "javascript:alert(1)", "/usr/bin/xterm", "sh -c ls"}) {
         EXPECT_FALSE(shell.open(address)) << address;
     }
 }
 
 TEST(QtServices, DatesConvertBothWaysAtTheLimits) {
-    for (Date d : {kFirstDate, composeDate(2, 29, 2000), kLastDate}) EXPECT_EQ(fromQDate(toQDate(d)), d);
+    for (Date d : {kFirstDate, composeDate(2, 29, 2000), kLastDate})
+        EXPECT_EQ(fromQDate(toQDate(d)), d);
     EXPECT_FALSE(toQDate(kNoDate).isValid());
     EXPECT_EQ(fromQDate(QDate()), kNoDate);
     EXPECT_EQ(toQDate(composeDate(10, 31, 1959)), QDate(1959, 10, 31));
