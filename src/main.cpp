@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/DragSetting.h"
+#include "platform/qt/ChmHelpService.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/SingleInstance.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     ntx::QtFileDialog files;
     ntx::QtClipboard clipboard;
     ntx::QtShell shell;
-    ntx::NoHelpFile help(messages);
+    ntx::ChmHelpService help(messages, shell, std::filesystem::current_path());
     ntx::QtPrinterSetup printer;
     ntx::SystemDragSetting drag;
     ntx::SingleInstance instance;

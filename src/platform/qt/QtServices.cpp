@@ -83,17 +83,4 @@ void QtPrinterSetup::showPrinterSetup() {
     dialog.exec();
 }
 
-void NoHelpFile::showContents() {
-    messages_.show({"Help Topic", "Not Found", MessageIcon::Information});
-}
-
-void NoHelpFile::showTopic(const std::string&) {
-    showContents();
-}
-
-void NoHelpFile::lookUpKeyword(const std::string&, const std::string& notFoundTitle,
-                               const std::string& notFoundText) {
-    messages_.show({notFoundTitle, notFoundText, MessageIcon::Information});
-}
-
 }  // namespace ntx

@@ -1,6 +1,6 @@
 #pragma once
-// The desktop implementations of the calendar, the file-open dialog, the clipboard and the
-// shell, and a help service for a program that has no help file yet.
+// The desktop implementations of the calendar, the file-open dialog, the clipboard, the
+// shell and the printer set-up.
 
 #include <QPointer>
 #include <QWidget>
@@ -60,17 +60,5 @@ class QtPrinterSetup : public PrinterSetup {
     std::unique_ptr<QPrinter> printer_;
 };
 
-// Until the help file exists every request ends in the viewer's "not found" message.
-class NoHelpFile : public HelpService {
-  public:
-    explicit NoHelpFile(MessageService& messages) : messages_(messages) {}
-    void showContents() override;
-    void showTopic(const std::string& topic) override;
-    void lookUpKeyword(const std::string& keyword, const std::string& notFoundTitle,
-                       const std::string& notFoundText) override;
-
-  private:
-    MessageService& messages_;
-};
 
 }  // namespace ntx
