@@ -1,7 +1,7 @@
 #pragma once
 // The program's own pictures, drawn when first asked for and looked up by the names the
-// windows use: "UserOrg.ico", "Reminder3.ico", "Calendar2.ico", "USB2.ico", "MainBG.bmp",
-// "Splash.GIF" and "Logo.ico". An unknown name gives an empty picture.
+// windows use ("UserOrg.ico", "Reminder3.ico", "MainBG.bmp", "Splash.GIF", ...; the table
+// in Artwork.cpp lists them all). An unknown name gives an empty picture.
 
 #include <QIcon>
 #include <QPixmap>
