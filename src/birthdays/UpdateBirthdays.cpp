@@ -55,13 +55,6 @@ QLabel* greyText(QWidget* parent, const QString& text) {
     return label;
 }
 
-QLineEdit* entry(QWidget* parent, const QString& name, const QString& tip = {}) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    if (!tip.isEmpty()) e->setToolTip(tip);
-    return e;
-}
-
 QLabel* prompt(QWidget* parent, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(buddy->objectName() + QStringLiteral(":PROMPT"));
@@ -112,15 +105,7 @@ void UpdateBirthdays::build() {
 
     okButton()->setToolTip(QStringLiteral("Save "));
     cancelButton()->setToolTip(QStringLiteral("Abort"));
-    helpButton()->setIcon(artworkIcon(QStringLiteral("HELP.ICO")));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton());
-    buttons->addWidget(cancelButton());
-    buttons->addWidget(helpButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layOut(tabs);
 }
 
 QWidget* UpdateBirthdays::buildBirthdayTab() {
@@ -128,24 +113,27 @@ QWidget* UpdateBirthdays::buildBirthdayTab() {
     tab->setObjectName(QStringLiteral("TAB:1"));
     auto* grid = new QGridLayout(tab);
 
-    auto* lastName = bindEntry(entry(tab, QStringLiteral("BIR:LASTNAME")), bir::LASTNAME, "S30");
-    auto* firstName = bindEntry(entry(tab, QStringLiteral("BIR:FIRSTNAME")), bir::FIRSTNAME, "s25");
-    auto* maiden = bindEntry(entry(tab, QStringLiteral("BIR:MAIDENNAME")), bir::MAIDENNAME, "s22");
-    auto* dob = bindEntry(entry(tab, QStringLiteral("BIR:DOB"),
-                                QStringLiteral("For 1st January 1911 enter 01011911")),
+    auto* lastName =
+        bindEntry(makeEntry(tab, QStringLiteral("BIR:LASTNAME")), bir::LASTNAME, "S30");
+    auto* firstName =
+        bindEntry(makeEntry(tab, QStringLiteral("BIR:FIRSTNAME")), bir::FIRSTNAME, "s25");
+    auto* maiden =
+        bindEntry(makeEntry(tab, QStringLiteral("BIR:MAIDENNAME")), bir::MAIDENNAME, "s22");
+    auto* dob = bindEntry(makeEntry(tab, QStringLiteral("BIR:DOB"),
+                                    QStringLiteral("For 1st January 1911 enter 01011911")),
                           bir::DOB, "D17B");
     calendar_ = button(tab, QStringLiteral("CALENDAR"), QStringLiteral("..."),
                        QString::fromLatin1(kDateTip));
-    auto* star = bindDisplay(entry(tab, QStringLiteral("BIR:STAR")), bir::STAR, "s12");
-    auto* asAt = bindEntry(entry(tab, QStringLiteral("BIR:ASAT")), bir::ASAT, "D017B");
+    auto* star = bindDisplay(makeEntry(tab, QStringLiteral("BIR:STAR")), bir::STAR, "s12");
+    auto* asAt = bindEntry(makeEntry(tab, QStringLiteral("BIR:ASAT")), bir::ASAT, "D017B");
     calendar2_ = button(tab, QStringLiteral("CALENDAR:2"), QStringLiteral("..."),
                         QString::fromLatin1(kDateTip));
     auto* today = button(tab, QStringLiteral("TODAYBUT"), QStringLiteral("Today"),
                          QStringLiteral("Click to use todays date as the Current Date."));
     today->setFont(QFont(QStringLiteral("Arial"), 7));
     makeGrey(today);
-    auto* age = bindDisplay(entry(tab, QStringLiteral("BIR:AGE:2")), bir::AGE, "N3B");
-    auto* notes = bindEntry(entry(tab, QStringLiteral("BIR:NOTES")), bir::NOTES, "s45");
+    auto* age = bindDisplay(makeEntry(tab, QStringLiteral("BIR:AGE:2")), bir::AGE, "N3B");
+    auto* notes = bindEntry(makeEntry(tab, QStringLiteral("BIR:NOTES")), bir::NOTES, "s45");
     auto* skipPrint = bindCheck(
         new QCheckBox(QStringLiteral("  E&xclude this person from printed reports?"), tab),
         bir::SKIPPRINTBIRTH);
@@ -190,9 +178,10 @@ QWidget* UpdateBirthdays::buildBirthdayTab() {
     grid->setRowStretch(row, 1);
 
     // Entries the user never sees; they carry the derived fields as the form shows them.
-    auto* hiddenAge = bindEntry(entry(tab, QStringLiteral("BIR:AGE")), bir::AGE, "N4");
-    auto* monthBorn = bindEntry(entry(tab, QStringLiteral("BIR:MONTHBORN")), bir::MONTHBORN, "s10");
-    auto* dayBorn = bindEntry(entry(tab, QStringLiteral("BIR:DAYBORN")), bir::DAYBORN, "s4");
+    auto* hiddenAge = bindEntry(makeEntry(tab, QStringLiteral("BIR:AGE")), bir::AGE, "N4");
+    auto* monthBorn =
+        bindEntry(makeEntry(tab, QStringLiteral("BIR:MONTHBORN")), bir::MONTHBORN, "s10");
+    auto* dayBorn = bindEntry(makeEntry(tab, QStringLiteral("BIR:DAYBORN")), bir::DAYBORN, "s4");
     for (QWidget* hidden : {static_cast<QWidget*>(hiddenAge), static_cast<QWidget*>(monthBorn),
                             static_cast<QWidget*>(dayBorn),
                             static_cast<QWidget*>(prompt(tab, QStringLiteral("&Born:"), monthBorn)),
@@ -222,7 +211,7 @@ QWidget* UpdateBirthdays::buildOtherTab() {
                     1, 3);
     auto add = [&](const char* promptText, const char* name, int field, const char* picture,
                    const QString& tip = {}, const QString& note = {}) {
-        QLineEdit* e = bindEntry(entry(tab, QString::fromLatin1(name), tip), field, picture);
+        QLineEdit* e = bindEntry(makeEntry(tab, QString::fromLatin1(name), tip), field, picture);
         grid->addWidget(prompt(tab, QString::fromLatin1(promptText), e), row, 0);
         grid->addWidget(e, row, 1);
         if (!note.isEmpty()) grid->addWidget(greyText(tab, note), row, 2);
@@ -286,8 +275,8 @@ QWidget* UpdateBirthdays::buildPhotographTab() {
     remove->setIcon(artworkIcon(QStringLiteral("RedCross")));
     auto* sample = button(tab, QStringLiteral("BUTTON9"), {}, QStringLiteral("Sample button only"));
     sample->setIcon(artworkIcon(QStringLiteral("UserOrg.ico")));
-    auto* path =
-        bindEntry(entry(tab, QStringLiteral("BIR:PHOTOIMAGEPATH")), bir::PHOTOIMAGEPATH, "s127");
+    auto* path = bindEntry(makeEntry(tab, QStringLiteral("BIR:PHOTOIMAGEPATH")),
+                           bir::PHOTOIMAGEPATH, "s127");
     loading_ = greyText(tab, {});
     loading_->setObjectName(QStringLiteral("LOC:LOADING"));
 

@@ -2,13 +2,11 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "birthdays/PersonCalculations.h"
 #include "data/ReminderFile.h"
@@ -17,13 +15,6 @@
 
 namespace ntx {
 namespace {
-
-QLineEdit* entry(QWidget* parent, const char* name, const char* tip = "") {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    if (*tip != '\0') e->setToolTip(QString::fromLatin1(tip));
-    return e;
-}
 
 QLabel* prompt(QWidget* parent, const char* name, const char* text, QWidget* buddy = nullptr) {
     auto* l = new QLabel(QString::fromLatin1(text), parent);
@@ -61,17 +52,20 @@ void UpdateReminders::build() {
     tabs->addTab(tab, QStringLiteral("Reminder"));
     auto* grid = new QGridLayout(tab);
 
-    auto* description = bindEntry(entry(tab, "REM:DESCRIPTION", "Describe what to remember."),
+    auto* description = bindEntry(makeEntry(tab, QStringLiteral("REM:DESCRIPTION"),
+                                            QStringLiteral("Describe what to remember.")),
                                   rem::DESCRIPTION, "s45");
-    auto* date = bindEntry(entry(tab, "REM:DATE"), rem::DATE, "D17");
+    auto* date = bindEntry(makeEntry(tab, QStringLiteral("REM:DATE")), rem::DATE, "D17");
     auto* calendar = new QPushButton(QStringLiteral("..."), tab);
     calendar->setObjectName(QStringLiteral("CALENDAR"));
     calendar->setAutoDefault(false);
-    auto* month = bindDisplay(entry(tab, "REM:MONTHIS:2"), rem::MONTHIS, "s10");
+    auto* month = bindDisplay(makeEntry(tab, QStringLiteral("REM:MONTHIS:2")), rem::MONTHIS, "s10");
     month->setFrame(false);
-    auto* time = bindEntry(entry(tab, "REM:THETIME", "     (Leave blank if not applicable)"),
+    auto* time = bindEntry(makeEntry(tab, QStringLiteral("REM:THETIME"),
+                                     QStringLiteral("     (Leave blank if not applicable)")),
                            rem::THETIME, "T3B");
-    auto* comment = bindEntry(entry(tab, "REM:COMMENT", "Any comment, place, price whatever ?"),
+    auto* comment = bindEntry(makeEntry(tab, QStringLiteral("REM:COMMENT"),
+                                        QStringLiteral("Any comment, place, price whatever ?")),
                               rem::COMMENT, "s45");
     auto* exclude =
         bindCheck(new QCheckBox(QStringLiteral(" Tick to e&xclude from printed reports."), tab),
@@ -86,8 +80,8 @@ void UpdateReminders::build() {
     viewCalendarButton->setToolTip(QStringLiteral("View Calendar"));
     viewCalendarButton->setAutoDefault(false);
     // The derived month fields travel in hidden entries, as the record carries them.
-    bindEntry(entry(tab, "REM:MONTHIS"), rem::MONTHIS, "s10")->hide();
-    bindEntry(entry(tab, "REM:MONTHTAG2"), rem::MONTHTAG2, "N2")->hide();
+    bindEntry(makeEntry(tab, QStringLiteral("REM:MONTHIS")), rem::MONTHIS, "s10")->hide();
+    bindEntry(makeEntry(tab, QStringLiteral("REM:MONTHTAG2")), rem::MONTHTAG2, "N2")->hide();
 
     int row = 0;
     grid->addWidget(prompt(tab, "REM:DESCRIPTION:PROMPT", "&Reminder:", description), row, 0);
@@ -108,15 +102,7 @@ void UpdateReminders::build() {
     setFirstFocus(description);
 
     okButton()->setToolTip(QStringLiteral("Save"));
-    helpButton()->setIcon(artworkIcon(QStringLiteral("HELP.ICO")));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton());
-    buttons->addWidget(cancelButton());
-    buttons->addWidget(helpButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layOut(tabs);
 
     connect(calendar, &QPushButton::clicked, this, &UpdateReminders::pickDate);
     connect(viewCalendarButton, &QPushButton::clicked, this, &UpdateReminders::viewCalendar);

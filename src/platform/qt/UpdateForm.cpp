@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,6 +10,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -16,6 +18,7 @@
 #include "platform/Pictures.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/WindowHelp.h"
+#include "shell/Artwork.h"
 
 namespace ntx {
 namespace {
@@ -485,6 +488,25 @@ bool UpdateForm::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QLineEdit* UpdateForm::makeEntry(QWidget* parent, const QString& name, const QString& tip) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    if (!tip.isEmpty()) e->setToolTip(tip);
+    return e;
+}
+
+void UpdateForm::layOut(QWidget* body) {
+    help_->setIcon(artworkIcon(QStringLiteral("HELP.ICO")));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(help_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(body);
+    layout->addLayout(buttons);
 }
 
 }  // namespace ntx

@@ -92,6 +92,11 @@ class UpdateForm : public QDialog {
     void setHelp(std::string topic, std::string keyword);
     // The entry that has the focus when the window opens.
     void setFirstFocus(QWidget* entry) { firstFocus_ = entry; }
+    // A new entry named `name` (its use name), with an optional tip; bind it afterwards.
+    [[nodiscard]] static QLineEdit* makeEntry(QWidget* parent, const QString& name,
+                                              const QString& tip = {});
+    // Lays the form out: `body` (the tab sheet) above the row of OK, Cancel and help.
+    void layOut(QWidget* body);
     // The designed size of the window, in dialog units.
     void setDesignedSize(QSize units) { designedSize_ = units; }
 
